@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Component.h"
+
+class QWidget;
+
+// A component that has a place in its form's client area.
+class TControl : public TComponent {
+public:
+    ~TControl() override;
+
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+
+    bool Enabled() const;
+    void SetEnabled(bool Value);
+
+    TColor FontColor() const;
+    void SetFontColor(TColor Value);
+
+protected:
+    TControl(std::string Name, QWidget* Widget);
+    QWidget* Widget() const { return ControlWidget; }
+
+private:
+    QWidget* ControlWidget = nullptr; // owned by the form's widget tree
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "Component.h"
+
+#include <functional>
+#include <string>
+
+class TButton;
+class TCheckBox;
+class TBevel;
+class TImage;
+class TLabel;
+class TMainMenu;
+class TMemo;
+class TMenuItem;
+class TSpeedButton;
+class TTimer;
+
+// A window created hidden from its stored layout. A form class publishes its component fields
+// and event handlers by name and then loads its layout, which creates the components, fills the
+// fields and binds the handlers named in it. A name that the layout and the class do not share
+// is an error at start-up.
+class TForm : public TComponent {
+public:
+    ~TForm() override;
+
+    std::string Caption() const;
+    bool Visible() const;
+    // True while this form is the program's active form.
+    bool Active() const;
+
+    // Modeless show. On a hidden form: the form counts as visible at once, OnShow runs (an
+    // exception in it is reported and the show goes on), the form appears, comes to the front
+    // and is activated, which runs OnActivate, all before Show returns. On a visible form:
+    // no OnShow; it comes to the front and is activated again.
+    void Show();
+    // Hides the form; it keeps its state. Closing the main form ends the event loop.
+    void Close();
+    // Paints the whole form at once, without handling other events.
+    void Repaint();
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnActivate;
+
+protected:
+    // Layout is the layout's path below resources/, for instance "game/Unit1".
+    explicit TForm(std::string Layout);
+
+    void Publish(const char* Name, TBevel*& Field);
+    void Publish(const char* Name, TButton*& Field);
+    void Publish(const char* Name, TCheckBox*& Field);
+    void Publish(const char* Name, TImage*& Field);
+    void Publish(const char* Name, TLabel*& Field);
+    void Publish(const char* Name, TMainMenu*& Field);
+    void Publish(const char* Name, TMemo*& Field);
+    void Publish(const char* Name, TMenuItem*& Field);
+    void Publish(const char* Name, TSpeedButton*& Field);
+    void Publish(const char* Name, TTimer*& Field);
+
+    template <class F>
+    void Publish(const char* Name, void (F::*Handler)(TObject*))
+    {
+        PublishHandler(Name, [this, Handler](TObject* Sender) { (static_cast<F*>(this)->*Handler)(Sender); });
+    }
+
+    // Creates the components from the layout, fills the published fields and binds the
+    // published handlers. Throws Exception naming the first name that does not match.
+    void LoadLayout();
+
+private:
+    void PublishHandler(const char* Name, TNotifyEvent Handler);
+};
