@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Array.h"
+
+#include <string>
+
+// The question base "base.txt": records of six lines (question, right answer, three wrong
+// answers, group key), grouped into the 15 levels by runs of records with equal keys.
+// Lines are Windows-1251 bytes, kept and compared as bytes.
+
+// Where the run of each level 1..15 begins, then the number of records plus 1; all 0 until a
+// level scan has succeeded.
+using TLevelStart = TArray<int, 1, 16>;
+// The record drawn for each level: column 1 the question, 2 the right answer, 3 to 5 the wrong
+// answers, 6 the group key.
+using TQuestions = TArray<TArray<std::string, 1, 6>, 1, 15>;
+// The four answers of the question on screen, in display order.
+using TAnswers = TArray<std::string, 1, 4>;
+
+// Reads "base.txt" once from start to end and fills LevelStart. Throws EInOutError when the
+// file cannot be read, and Exception naming what is wrong and where when the base does not
+// hold exactly 15 levels; LevelStart is written only when the scan succeeds.
+void ScanLevels(TLevelStart& LevelStart);
+
+// The draw: DrawRange becomes the number of records, then one record is picked for each level
+// by rejection over the whole base and read into Questions, in one forward pass over the file.
+// When LevelStart holds no levels yet (the scan at start-up failed), it scans first.
+void DrawQuestions(TLevelStart& LevelStart, int& DrawRange, TQuestions& Questions);
+
+// Shuffles the four answers: a random key for each position 1 to 4, drawn in that order, then
+// an exchange sort into falling key order that exchanges only on a strictly smaller key.
+void ShuffleAnswers(TAnswers& Answers);
