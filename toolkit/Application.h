@@ -22,8 +22,7 @@ public:
     // Creates a form from its layout into its global reference, then runs its creation handler
     // (an exception in it is reported and the form is still created) and shows it if its
     // layout marks it visible. The first form created becomes the main form.
-    template <class T>
-    void CreateForm(T*& Reference)
+    template <class T> void CreateForm(T*& Reference)
     {
         Reference = new T();
         AddForm(Reference);

@@ -7,8 +7,7 @@
 // A fixed array indexed Low..High, as the programs' data is described: LevelStart[1..16],
 // Questions[1..15][1..6], Answers[1..4], Stats[1..16]. Every element starts value-initialised
 // (0 or empty), and an index outside the bounds throws instead of reaching a neighbour.
-template <class T, int Low, int High>
-class TArray {
+template <class T, int Low, int High> class TArray {
     static_assert(Low <= High);
 
 public:

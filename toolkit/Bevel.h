@@ -3,5 +3,4 @@
 #include "Control.h"
 
 // A lowered box drawn around other components.
-class TBevel : public TControl {
-};
+class TBevel : public TControl { };

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 // Colour values: red in the low byte, then green, then blue. Negative values name the
 // system's colours, which the toolkit takes from the platform's palette when it draws.
@@ -17,9 +18,9 @@ inline constexpr TColor clFuchsia = 0xFF00FF;
 inline constexpr TColor clSkyBlue = 0xF0CAA6;
 inline constexpr TColor clCream = 0xF0FBFF;
 inline constexpr TColor clMoneyGreen = 0xC0DCC0;
-inline constexpr TColor clWindowText = -16777208; // system colour 8
-inline constexpr TColor clBtnFace = -16777201;    // system colour 15
-inline constexpr TColor clBtnShadow = -16777200;  // system colour 16
+inline constexpr TColor clWindowText = -16777208;   // system colour 8
+inline constexpr TColor clBtnFace = -16777201;      // system colour 15
+inline constexpr TColor clBtnShadow = -16777200;    // system colour 16
 inline constexpr TColor clBtnHighlight = -16777196; // system colour 20
 
 class TObject {
@@ -39,7 +40,9 @@ public:
     const std::string& Name() const { return ComponentName; }
 
 protected:
-    explicit TComponent(std::string Name) : ComponentName(std::move(Name)) {}
+    explicit TComponent(std::string Name)
+        : ComponentName(std::move(Name))
+    { }
 
 private:
     std::string ComponentName;

@@ -58,8 +58,7 @@ protected:
     void Publish(const char* Name, TSpeedButton*& Field);
     void Publish(const char* Name, TTimer*& Field);
 
-    template <class F>
-    void Publish(const char* Name, void (F::*Handler)(TObject*))
+    template <class F> void Publish(const char* Name, void (F::*Handler)(TObject*))
     {
         PublishHandler(Name, [this, Handler](TObject* Sender) { (static_cast<F*>(this)->*Handler)(Sender); });
     }

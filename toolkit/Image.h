@@ -3,5 +3,4 @@
 #include "Control.h"
 
 // A picture stretched over its control; a client-aligned one fills the visible client area.
-class TImage : public TControl {
-};
+class TImage : public TControl { };

@@ -14,5 +14,4 @@ public:
     TNotifyEvent OnClick;
 };
 
-class TMainMenu : public TComponent {
-};
+class TMainMenu : public TComponent { };

@@ -6,7 +6,9 @@
 // The runtime's exception: a message in Windows-1251 bytes, like every text of the programs.
 class Exception : public std::runtime_error {
 public:
-    explicit Exception(const std::string& Message) : std::runtime_error(Message) {}
+    explicit Exception(const std::string& Message)
+        : std::runtime_error(Message)
+    { }
     std::string Message() const { return what(); }
 };
 

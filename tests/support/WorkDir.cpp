@@ -5,7 +5,8 @@
 #include <stdexcept>
 #include <stdlib.h>
 
-TempWorkDir::TempWorkDir() : Previous(std::filesystem::current_path())
+TempWorkDir::TempWorkDir()
+    : Previous(std::filesystem::current_path())
 {
     std::string Pattern = (std::filesystem::temp_directory_path() / "kvizora-test-XXXXXX").string();
     if (mkdtemp(Pattern.data()) == nullptr)
@@ -18,8 +19,8 @@ TempWorkDir::~TempWorkDir()
 {
     std::error_code Ignored;
     std::filesystem::current_path(Previous, Ignored);
-    std::filesystem::permissions(Folder, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, Ignored);
+    std::filesystem::permissions(
+        Folder, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, Ignored);
     std::filesystem::remove_all(Folder, Ignored);
 }
 
