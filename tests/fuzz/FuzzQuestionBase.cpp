@@ -1,0 +1,53 @@
+// The level scan and the draw on arbitrary bytes: they end, raise only the runtime's errors,
+// and a draw from a base that shrank after the scan still ends.
+#include "QuestionBase.h"
+#include "SysUtils.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+void WriteBase(const std::uint8_t* Data, std::size_t Size)
+{
+    std::ofstream Out("base.txt", std::ios::binary | std::ios::trunc);
+    Out.write(reinterpret_cast<const char*>(Data), static_cast<std::streamsize>(Size));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    char Folder[] = "/tmp/kvizora-fuzz-XXXXXX";
+    if (mkdtemp(Folder) == nullptr || chdir(Folder) != 0)
+        std::abort();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
+{
+    // The first byte says how much of the base is left when the draw reads it again.
+    const std::size_t Kept = Size == 0 ? 0 : Size * Data[0] / 255;
+    WriteBase(Data, Size);
+    TLevelStart LevelStart;
+    int DrawRange = 0;
+    TQuestions Questions;
+    try {
+        ScanLevels(LevelStart);
+    } catch (const Exception&) {
+        return 0;
+    }
+    for (int Level = 1; Level <= 15; ++Level)
+        if (LevelStart[Level] >= LevelStart[Level + 1])
+            std::abort();
+    WriteBase(Data, Kept);
+    try {
+        DrawQuestions(LevelStart, DrawRange, Questions);
+    } catch (const Exception&) {
+    }
+    return 0;
+}
