@@ -1,0 +1,274 @@
+#include "TextFile.h"
+
+#include "SysUtils.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Large enough that a scan makes one system call per quarter megabyte, small enough for the cache.
+constexpr std::size_t BufferSize = 256 * 1024;
+
+// The runtime's own codes for a file variable used the wrong way.
+constexpr int FileNotAssigned = 102;
+constexpr int FileNotOpen = 103;
+constexpr int FileNotOpenForInput = 104;
+constexpr int FileNotOpenForOutput = 105;
+// The runtime's code for a failing device, which EIO is.
+constexpr int HardwareFailure = 162;
+
+constexpr char CtrlZ = 26;
+
+[[noreturn]] void ThrowErrno(int Errno)
+{
+    throw EInOutError(IoErrorCode(Errno));
+}
+
+mode_t NewFileMode()
+{
+    const mode_t Mask = umask(0);
+    umask(Mask);
+    return 0666 & ~Mask;
+}
+
+// A CR is never part of a line: right before LF it belongs to the line end, anywhere else it is
+// dropped.
+void AppendWithoutCr(std::string& Line, const char* Data, std::size_t Size)
+{
+    for (;;) {
+        const auto* Cr = static_cast<const char*>(std::memchr(Data, '\r', Size));
+        if (Cr == nullptr) {
+            Line.append(Data, Size);
+            return;
+        }
+        const auto Kept = static_cast<std::size_t>(Cr - Data);
+        Line.append(Data, Kept);
+        Data += Kept + 1;
+        Size -= Kept + 1;
+    }
+}
+
+} // namespace
+
+int IoErrorCode(int Errno)
+{
+    switch (Errno) {
+    case ENOENT:
+    case ENOTDIR:
+        return 2;
+    case ENAMETOOLONG:
+    case EINVAL:
+        return 3;
+    case EMFILE:
+    case ENFILE:
+        return 4;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS:
+        return 5;
+    case EIO: // its own number, 5, would read as "File access denied"
+        return HardwareFailure;
+    default:
+        return Errno;
+    }
+}
+
+TextFile::~TextFile()
+{
+    Abandon();
+}
+
+void TextFile::AssignFile(const std::string& Name)
+{
+    Abandon();
+    FileName = Name;
+    Mode = TMode::Closed;
+}
+
+void TextFile::Reset()
+{
+    if (Mode == TMode::Unassigned)
+        throw EInOutError(FileNotAssigned);
+    if (Mode != TMode::Closed)
+        Close();
+    const int Fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (Fd < 0)
+        ThrowErrno(errno);
+    // A directory opens for reading; as a text file it is refused like any other denied access.
+    struct stat Info { };
+    if (::fstat(Fd, &Info) != 0 || S_ISDIR(Info.st_mode)) {
+        const int Error = S_ISDIR(Info.st_mode) ? EISDIR : errno;
+        ::close(Fd);
+        ThrowErrno(Error);
+    }
+    if (!Buffer)
+        Buffer = std::make_unique_for_overwrite<char[]>(BufferSize);
+    Handle = Fd;
+    Mode = TMode::Reading;
+    Position = 0;
+    Filled = 0;
+    EndOfFile = false;
+}
+
+void TextFile::Rewrite()
+{
+    if (Mode == TMode::Unassigned)
+        throw EInOutError(FileNotAssigned);
+    if (Mode != TMode::Closed)
+        Close();
+    mode_t Permissions = 0;
+    struct stat Info { };
+    if (::stat(FileName.c_str(), &Info) == 0) {
+        // A file that may not be written fails now, as a truncating open would, and stays as it is.
+        const int Probe = ::open(FileName.c_str(), O_WRONLY | O_CLOEXEC);
+        if (Probe < 0)
+            ThrowErrno(errno);
+        ::close(Probe);
+        Permissions = Info.st_mode & 07777;
+    } else if (errno == ENOENT) {
+        Permissions = NewFileMode();
+    } else {
+        ThrowErrno(errno);
+    }
+    std::string Temporary = FileName + ".XXXXXX";
+    const int Fd = ::mkostemp(Temporary.data(), O_CLOEXEC);
+    if (Fd < 0)
+        ThrowErrno(errno);
+    Handle = Fd;
+    TemporaryName = std::move(Temporary);
+    Mode = TMode::Writing;
+    Output.clear();
+    if (::fchmod(Fd, Permissions) != 0)
+        FailWriting();
+}
+
+std::string TextFile::ReadLn()
+{
+    std::string Line;
+    ReadLn(Line);
+    return Line;
+}
+
+void TextFile::ReadLn(std::string& Line)
+{
+    CheckOpen(TMode::Reading);
+    Line.clear();
+    while (Position < Filled || Fill()) {
+        const char* Start = Buffer.get() + Position;
+        const std::size_t Available = Filled - Position;
+        const auto* Lf = static_cast<const char*>(std::memchr(Start, '\n', Available));
+        const std::size_t Length = Lf == nullptr ? Available : static_cast<std::size_t>(Lf - Start);
+        AppendWithoutCr(Line, Start, Length);
+        Position += Length;
+        if (Lf != nullptr) {
+            ++Position;
+            return;
+        }
+    }
+}
+
+void TextFile::WriteLn(const std::string& Text)
+{
+    CheckOpen(TMode::Writing);
+    Output.append(Text);
+    Output.append("\r\n");
+    if (Output.size() >= BufferSize) {
+        WriteOut(Output.data(), Output.size());
+        Output.clear();
+    }
+}
+
+bool TextFile::Eof()
+{
+    CheckOpen(TMode::Reading);
+    return !(Position < Filled || Fill()) || Buffer[Position] == CtrlZ;
+}
+
+void TextFile::Close()
+{
+    if (Mode == TMode::Reading) {
+        const int Fd = Handle;
+        Handle = -1;
+        Mode = TMode::Closed;
+        if (::close(Fd) != 0)
+            ThrowErrno(errno);
+        return;
+    }
+    CheckOpen(TMode::Writing);
+    WriteOut(Output.data(), Output.size());
+    Output.clear();
+    if (::fsync(Handle) != 0)
+        FailWriting();
+    const int Fd = Handle;
+    Handle = -1;
+    if (::close(Fd) != 0 || ::rename(TemporaryName.c_str(), FileName.c_str()) != 0)
+        FailWriting();
+    Mode = TMode::Closed;
+}
+
+void TextFile::CheckOpen(TMode Wanted) const
+{
+    if (Mode == Wanted)
+        return;
+    if (Mode == TMode::Reading || Mode == TMode::Writing)
+        throw EInOutError(Wanted == TMode::Reading ? FileNotOpenForInput : FileNotOpenForOutput);
+    throw EInOutError(FileNotOpen);
+}
+
+bool TextFile::Fill()
+{
+    if (EndOfFile)
+        return false;
+    ssize_t Count = 0;
+    do
+        Count = ::read(Handle, Buffer.get(), BufferSize);
+    while (Count < 0 && errno == EINTR);
+    if (Count < 0)
+        ThrowErrno(errno);
+    Position = 0;
+    Filled = static_cast<std::size_t>(Count);
+    EndOfFile = Count == 0;
+    return !EndOfFile;
+}
+
+void TextFile::WriteOut(const char* Data, std::size_t Size)
+{
+    while (Size > 0) {
+        const ssize_t Count = ::write(Handle, Data, Size);
+        if (Count < 0 && errno == EINTR)
+            continue;
+        if (Count <= 0) {
+            if (Count == 0)
+                errno = EIO;
+            FailWriting();
+        }
+        Data += Count;
+        Size -= static_cast<std::size_t>(Count);
+    }
+}
+
+void TextFile::FailWriting()
+{
+    const int Error = errno;
+    Abandon();
+    ThrowErrno(Error);
+}
+
+void TextFile::Abandon()
+{
+    if (Mode != TMode::Reading && Mode != TMode::Writing)
+        return;
+    if (Handle >= 0)
+        ::close(Handle);
+    Handle = -1;
+    if (Mode == TMode::Writing)
+        ::unlink(TemporaryName.c_str());
+    Mode = TMode::Closed;
+    Output.clear();
+}

@@ -1,6 +1,13 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string>
+
+// The runtime's error code for a system error number: 2 for a missing file or folder, 3 for a
+// name that cannot be a file's, 4 for too many open files, 5 for a denied, read-only or
+// directory access; any other error keeps its own number.
+int IoErrorCode(int Errno);
 
 // A text file of the runtime, read and written through a buffer. Every operation but AssignFile
 // is followed by the I/O check, which throws EInOutError when it failed. The destructor closes
@@ -25,9 +32,32 @@ public:
     // Reads one line: the bytes up to LF, a CR right before it belonging to the line end and
     // any other CR left out. At the end of the file it gives empty text, without an error.
     std::string ReadLn();
+    // The same into a string that the caller reuses, so reading many lines allocates nothing.
+    void ReadLn(std::string& Line);
     // Writes the text, then CR LF.
     void WriteLn(const std::string& Text);
     // True at the end of the file and when the next byte is a Ctrl-Z.
     bool Eof();
     void Close();
+
+private:
+    enum class TMode { Unassigned, Closed, Reading, Writing };
+
+    void CheckOpen(TMode Wanted) const;
+    bool Fill();
+    void WriteOut(const char* Data, std::size_t Size);
+    [[noreturn]] void FailWriting();
+    void Abandon();
+
+    std::string FileName;
+    TMode Mode = TMode::Unassigned;
+    int Handle = -1;
+    // Reading: the bytes of Buffer from Position to Filled are read from the file and not yet used.
+    std::unique_ptr<char[]> Buffer;
+    std::size_t Position = 0;
+    std::size_t Filled = 0;
+    bool EndOfFile = false;
+    // Writing: the temporary file that Close renames over FileName, and the text not yet written.
+    std::string TemporaryName;
+    std::string Output;
 };
