@@ -1,0 +1,419 @@
+#include "TextFile.h"
+#include "SysUtils.h"
+#include "WorkDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> ReadAllLines(const std::string& Name)
+{
+    TextFile File;
+    File.AssignFile(Name);
+    File.Reset();
+    std::vector<std::string> Lines;
+    while (!File.Eof())
+        Lines.push_back(File.ReadLn());
+    File.Close();
+    return Lines;
+}
+
+std::vector<std::string> FolderEntries()
+{
+    std::vector<std::string> Names;
+    for (const auto& Entry : fs::directory_iterator("."))
+        Names.push_back(Entry.path().filename().string());
+    return Names;
+}
+
+std::size_t OpenDescriptors()
+{
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
+}
+
+fs::perms PermissionsOf(const std::string& Name)
+{
+    return fs::status(Name).permissions();
+}
+
+// Lowers a resource limit of this process for the life of the object, so that a system call
+// past it fails for real: RLIMIT_FSIZE makes write() fail with EFBIG (SIGXFSZ, which would end
+// the process, is ignored meanwhile), RLIMIT_NOFILE makes open() fail with EMFILE. Keep the
+// scope to the calls under test: the limit holds for every file of the process.
+class ResourceLimit {
+public:
+    ResourceLimit(int Resource, rlim_t Value)
+        : Which(Resource)
+        , PreviousHandler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(Which, &Saved);
+        rlimit Lowered = Saved;
+        Lowered.rlim_cur = Value;
+        setrlimit(Which, &Lowered);
+    }
+    ~ResourceLimit()
+    {
+        setrlimit(Which, &Saved);
+        std::signal(SIGXFSZ, PreviousHandler);
+    }
+    ResourceLimit(const ResourceLimit&) = delete;
+    ResourceLimit& operator=(const ResourceLimit&) = delete;
+
+private:
+    int Which = 0;
+    void (*PreviousHandler)(int) = nullptr;
+    rlimit Saved{};
+};
+
+struct LineCase {
+    std::string Name;
+    std::string Bytes;
+    std::vector<std::string> Lines;
+};
+
+// CR LF pairs split between the end of one read and the start of the next, for any read size
+// that is a power of two from 4 KiB to 4 MiB.
+LineCase SplitLineEnds()
+{
+    LineCase Case{"CrLfSplitBetweenReads", {}, {}};
+    for (std::size_t Size = 4096; Size <= 4u << 20; Size *= 2) {
+        const std::string Line(Size - 1 - Case.Bytes.size(), 'a');
+        Case.Bytes += Line + "\r\n";
+        Case.Lines.push_back(Line);
+    }
+    return Case;
+}
+
+class TextFileLines : public testing::TestWithParam<LineCase> { };
+
+TEST_P(TextFileLines, ReadLnFollowsTheLineRules)
+{
+    TempWorkDir Work;
+    WriteBytes("lines.txt", GetParam().Bytes);
+    EXPECT_EQ(ReadAllLines("lines.txt"), GetParam().Lines);
+}
+
+const std::string LongLine(100000, 'x');
+
+INSTANTIATE_TEST_SUITE_P(Cases, TextFileLines,
+    testing::Values(LineCase{"LfEnds", "a\nb\n", {"a", "b"}}, LineCase{"CrLfEnds", "a\r\nb\r\n", {"a", "b"}},
+        LineCase{"MixedEnds", "a\r\nb\nc\r\n", {"a", "b", "c"}},
+        LineCase{"LoneCrDropped", "ab\rcd\n\r\rx\r", {"abcd", "x"}},
+        LineCase{"NoFinalLineEnd", "a\r\nb", {"a", "b"}},
+        LineCase{"CrLfThenCtrlZ", "a\r\nb\r\n\x1a", {"a", "b"}},
+        LineCase{"CtrlZAtLineStartEndsTheFile", "a\r\n\x1a\r\nb\r\n", {"a"}},
+        LineCase{"CtrlZInsideALineIsAByte", "a\x1a\r\nb\r\n", {"a\x1a", "b"}},
+        LineCase{"EmptyLinesAndBlanksKept", "\r\n \n\t \r\n", {"", " ", "\t "}},
+        LineCase{"EmptyFile", "", {}}, LineCase{"LineOf100000Bytes", LongLine + "\r\nend", {LongLine, "end"}},
+        SplitLineEnds()),
+    [](const auto& Info) { return Info.param.Name; });
+
+TEST(TextFileTest, ReadingAtTheEndGivesEmptyLinesWithoutError)
+{
+    TempWorkDir Work;
+    WriteBytes("cut.txt",
+        "only\r\n\x1a"
+        "after");
+    TextFile File;
+    File.AssignFile("cut.txt");
+    File.Reset();
+    EXPECT_EQ(File.ReadLn(), "only");
+    EXPECT_TRUE(File.Eof());
+    // A Ctrl-Z read by ReadLn is an ordinary byte; past the last byte every read is empty.
+    EXPECT_EQ(File.ReadLn(),
+        "\x1a"
+        "after");
+    EXPECT_TRUE(File.Eof());
+    EXPECT_EQ(File.ReadLn(), "");
+    EXPECT_EQ(File.ReadLn(), "");
+    EXPECT_TRUE(File.Eof());
+    File.Close();
+}
+
+TEST(TextFileTest, ResetReadsAgainFromTheStart)
+{
+    TempWorkDir Work;
+    WriteBytes("twice.txt", "one\r\ntwo\r\n");
+    TextFile File;
+    File.AssignFile("twice.txt");
+    File.Reset();
+    EXPECT_EQ(File.ReadLn(), "one");
+    File.Reset();
+    EXPECT_EQ(File.ReadLn(), "one");
+    EXPECT_EQ(File.ReadLn(), "two");
+}
+
+TEST(IoErrorMessageTest, CodesHaveTheRuntimesMessages)
+{
+    EXPECT_EQ(EInOutError(2).Message(), "File not found");
+    EXPECT_EQ(EInOutError(3).Message(), "Invalid filename");
+    EXPECT_EQ(EInOutError(4).Message(), "Too many open files");
+    EXPECT_EQ(EInOutError(5).Message(), "File access denied");
+    EXPECT_EQ(EInOutError(27).Message(), "I/O error 27");
+    EXPECT_EQ(EInOutError(103).Message(), "I/O error 103");
+    EXPECT_EQ(EInOutError(103).ErrorCode(), 103);
+}
+
+struct ErrnoCase {
+    std::string Name;
+    int Errno = 0;
+    int Code = 0;
+};
+
+class IoErrorCodes : public testing::TestWithParam<ErrnoCase> { };
+
+TEST_P(IoErrorCodes, SystemErrorsMapOntoRuntimeCodes)
+{
+    EXPECT_EQ(IoErrorCode(GetParam().Errno), GetParam().Code);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, IoErrorCodes,
+    testing::Values(ErrnoCase{"MissingFile", ENOENT, 2}, ErrnoCase{"MissingFolder", ENOTDIR, 2},
+        ErrnoCase{"NameTooLong", ENAMETOOLONG, 3}, ErrnoCase{"InvalidName", EINVAL, 3},
+        ErrnoCase{"ProcessOutOfHandles", EMFILE, 4}, ErrnoCase{"SystemOutOfHandles", ENFILE, 4},
+        ErrnoCase{"AccessDenied", EACCES, 5}, ErrnoCase{"NotPermitted", EPERM, 5},
+        ErrnoCase{"Directory", EISDIR, 5}, ErrnoCase{"ReadOnlyFileSystem", EROFS, 5},
+        ErrnoCase{"DeviceFailureIsNotAccessDenied", EIO, 162}, ErrnoCase{"DiskFull", ENOSPC, ENOSPC},
+        ErrnoCase{"FileTooLarge", EFBIG, EFBIG}),
+    [](const auto& Info) { return Info.param.Name; });
+
+struct OpenCase {
+    std::string Name;
+    std::string Path;
+    bool ForWriting = false;
+    int Code = 0;
+};
+
+class TextFileOpenErrors : public testing::TestWithParam<OpenCase> { };
+
+TEST_P(TextFileOpenErrors, OpeningFailsWithTheRuntimesCode)
+{
+    TempWorkDir Work;
+    WriteBytes("plain.txt", "x");
+    fs::create_directory("folder");
+    TextFile File;
+    File.AssignFile(GetParam().Path);
+    try {
+        GetParam().ForWriting ? File.Rewrite() : File.Reset();
+        FAIL() << "the open succeeded";
+    } catch (const EInOutError& Error) {
+        EXPECT_EQ(Error.ErrorCode(), GetParam().Code);
+        EXPECT_EQ(Error.Message(), EInOutError(GetParam().Code).Message());
+    }
+    EXPECT_EQ(ReadBytes("plain.txt"), "x");
+    EXPECT_EQ(FolderEntries().size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TextFileOpenErrors,
+    testing::Values(OpenCase{"MissingFile", "base.txt", false, 2},
+        OpenCase{"MissingFolder", "nowhere/base.txt", false, 2},
+        OpenCase{"MissingFolderForWriting", "nowhere/stat.txt", true, 2},
+        OpenCase{"FileUsedAsFolder", "plain.txt/base.txt", false, 2},
+        OpenCase{"DirectoryForReading", "folder", false, 5},
+        OpenCase{"DirectoryForWriting", "folder", true, 5},
+        OpenCase{"NameTooLong", std::string(300, 'n'), false, 3}),
+    [](const auto& Info) { return Info.param.Name; });
+
+TEST(TextFileTest, DeniedAccessFailsAndKeepsTheFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "access is never denied to root";
+    TempWorkDir Work;
+    WriteBytes("stat.txt", "0\r\n");
+    fs::permissions("stat.txt", fs::perms::owner_read);
+    TextFile File;
+    File.AssignFile("stat.txt");
+    try {
+        File.Rewrite();
+        FAIL() << "a read-only file was opened for writing";
+    } catch (const EInOutError& Error) {
+        EXPECT_EQ(Error.Message(), "File access denied");
+    }
+    fs::permissions("stat.txt", fs::perms::none);
+    EXPECT_THROW(File.Reset(), EInOutError);
+    fs::permissions("stat.txt", fs::perms::owner_read);
+    EXPECT_EQ(ReadBytes("stat.txt"), "0\r\n");
+    EXPECT_EQ(FolderEntries().size(), 1u);
+}
+
+TEST(TextFileTest, TooManyOpenFilesFailsWithCode4)
+{
+    TempWorkDir Work;
+    WriteBytes("base.txt", "x");
+    // The lowest free descriptor becomes the limit, so the next open has none left.
+    const int Probe = dup(0);
+    ASSERT_GE(Probe, 0);
+    close(Probe);
+    TextFile File;
+    File.AssignFile("base.txt");
+    int Code = 0;
+    {
+        ResourceLimit Limit(RLIMIT_NOFILE, static_cast<rlim_t>(Probe));
+        try {
+            File.Reset();
+        } catch (const EInOutError& Error) {
+            Code = Error.ErrorCode();
+        }
+    }
+    EXPECT_EQ(Code, 4);
+}
+
+using FileStep = std::function<void(TextFile&)>;
+
+struct MisuseCase {
+    std::string Name;
+    FileStep Prepare;
+    FileStep Call;
+    int Code = 0;
+};
+
+class TextFileMisuse : public testing::TestWithParam<MisuseCase> { };
+
+TEST_P(TextFileMisuse, FailsWithTheRuntimesCode)
+{
+    TempWorkDir Work;
+    WriteBytes("file.txt", "x\r\n");
+    TextFile File;
+    GetParam().Prepare(File);
+    try {
+        GetParam().Call(File);
+        FAIL() << "no error";
+    } catch (const EInOutError& Error) {
+        EXPECT_EQ(Error.ErrorCode(), GetParam().Code);
+    }
+}
+
+const FileStep NotAssigned = [](TextFile&) {};
+const FileStep AssignedOnly = [](TextFile& File) { File.AssignFile("file.txt"); };
+const FileStep OpenForReading = [](TextFile& File) {
+    File.AssignFile("file.txt");
+    File.Reset();
+};
+const FileStep OpenForWriting = [](TextFile& File) {
+    File.AssignFile("file.txt");
+    File.Rewrite();
+};
+const FileStep ReadLn = [](TextFile& File) { File.ReadLn(); };
+const FileStep WriteLn = [](TextFile& File) { File.WriteLn("x"); };
+const FileStep Eof = [](TextFile& File) { File.Eof(); };
+const FileStep Close = [](TextFile& File) { File.Close(); };
+
+INSTANTIATE_TEST_SUITE_P(Cases, TextFileMisuse,
+    testing::Values(MisuseCase{"ReadLnNotOpen", AssignedOnly, ReadLn, 103},
+        MisuseCase{"EofNotOpen", AssignedOnly, Eof, 103},
+        MisuseCase{"CloseNotOpen", AssignedOnly, Close, 103},
+        MisuseCase{"WriteLnNotOpen", AssignedOnly, WriteLn, 103},
+        MisuseCase{"ReadLnWhileWriting", OpenForWriting, ReadLn, 104},
+        MisuseCase{"EofWhileWriting", OpenForWriting, Eof, 104},
+        MisuseCase{"WriteLnWhileReading", OpenForReading, WriteLn, 105},
+        MisuseCase{"ResetUnassigned", NotAssigned, [](TextFile& File) { File.Reset(); }, 102},
+        MisuseCase{"RewriteUnassigned", NotAssigned, [](TextFile& File) { File.Rewrite(); }, 102}),
+    [](const auto& Info) { return Info.param.Name; });
+
+TEST(TextFileTest, FilesAreClosedWhenAnExceptionLeaves)
+{
+    TempWorkDir Work;
+    WriteBytes("stat.txt", "1\r\n2\r\n");
+    const std::size_t Before = OpenDescriptors();
+    try {
+        TextFile Reading;
+        Reading.AssignFile("stat.txt");
+        Reading.Reset();
+        TextFile Writing;
+        Writing.AssignFile("stat.txt");
+        Writing.Rewrite();
+        Writing.WriteLn("9");
+        throw std::runtime_error("left early");
+    } catch (const std::runtime_error&) { }
+    EXPECT_EQ(OpenDescriptors(), Before);
+    EXPECT_EQ(ReadBytes("stat.txt"), "1\r\n2\r\n");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"stat.txt"});
+}
+
+TEST(TextFileTest, RewriteReplacesTheFileOnlyAtClose)
+{
+    TempWorkDir Work;
+    WriteBytes("stat.txt", "1\r\n2\r\n3\r\n");
+    fs::permissions("stat.txt", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    TextFile File;
+    File.AssignFile("stat.txt");
+    File.Reset();
+    const std::string First = File.ReadLn();
+    File.Close();
+    File.Rewrite();
+    File.WriteLn(First + "0");
+    File.WriteLn("");
+    File.WriteLn("\xc0\xe1");
+    EXPECT_EQ(ReadBytes("stat.txt"), "1\r\n2\r\n3\r\n");
+    File.Close();
+    EXPECT_EQ(ReadBytes("stat.txt"), "10\r\n\r\n\xc0\xe1\r\n");
+    EXPECT_EQ(
+        PermissionsOf("stat.txt"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"stat.txt"});
+}
+
+TEST(TextFileTest, RewriteCreatesANewFileWithTheUmasksPermissions)
+{
+    TempWorkDir Work;
+    const mode_t Previous = umask(027);
+    TextFile File;
+    File.AssignFile("new.txt");
+    File.Rewrite();
+    File.WriteLn("a");
+    File.Close();
+    umask(Previous);
+    EXPECT_EQ(ReadBytes("new.txt"), "a\r\n");
+    EXPECT_EQ(
+        PermissionsOf("new.txt"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+struct FailedWriteCase {
+    std::string Name;
+    int Lines = 0;
+};
+
+class TextFileFailedWrite : public testing::TestWithParam<FailedWriteCase> { };
+
+// A write that fails part-way, in WriteLn once the buffer is full or in Close for a short text,
+// leaves the old file as it was and no temporary file behind.
+TEST_P(TextFileFailedWrite, KeepsTheOldFile)
+{
+    TempWorkDir Work;
+    WriteBytes("stat.txt", "old\r\n");
+    TextFile File;
+    File.AssignFile("stat.txt");
+    File.Rewrite();
+    int Code = 0;
+    {
+        ResourceLimit Limit(RLIMIT_FSIZE, 100);
+        try {
+            for (int Line = 1; Line <= GetParam().Lines; ++Line)
+                File.WriteLn("a line of the new statistics");
+            File.Close();
+        } catch (const EInOutError& Error) {
+            Code = Error.ErrorCode();
+        }
+    }
+    EXPECT_EQ(Code, EFBIG);
+    EXPECT_EQ(ReadBytes("stat.txt"), "old\r\n");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"stat.txt"});
+    EXPECT_THROW(File.Close(), EInOutError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TextFileFailedWrite,
+    testing::Values(FailedWriteCase{"InClose", 16}, FailedWriteCase{"InWriteLn", 100000}),
+    [](const auto& Info) { return Info.param.Name; });
+
+} // namespace
