@@ -1,0 +1,112 @@
+#include "QuestionBase.h"
+
+#include "Ansi.h"
+#include "Random.h"
+#include "SysUtils.h"
+#include "TextFile.h"
+
+#include <utility>
+
+namespace {
+
+const std::string BaseName = "base.txt";
+constexpr int Levels = 15;
+constexpr int KeyColumn = 6;
+
+void OpenBase(TextFile& Base)
+{
+    Base.AssignFile(BaseName);
+    Base.Reset();
+}
+
+int FirstLineOf(int Record)
+{
+    return (Record - 1) * KeyColumn + 1;
+}
+
+// The base does not hold 15 levels: say what it holds and, when there are too many, where the
+// first level too many begins.
+Exception WrongLevelCount(int Records, int Runs, int FirstExtraRecord)
+{
+    if (Records == 0)
+        return Exception(Utf8ToAnsi(BaseName + ": файл пуст, в нём нет ни одного вопроса"));
+    std::string Message
+        = BaseName + ": уровней в файле " + IntToStr(Runs) + ", а должно быть " + IntToStr(Levels);
+    if (Runs > Levels)
+        Message += " (уровень " + IntToStr(Levels + 1) + " начинается со строки "
+            + IntToStr(FirstLineOf(FirstExtraRecord)) + ")";
+    return Exception(Utf8ToAnsi(Message));
+}
+
+} // namespace
+
+void ScanLevels(TLevelStart& LevelStart)
+{
+    TextFile Base;
+    OpenBase(Base);
+    TLevelStart Found;
+    int Record = 1;
+    int Runs = 0;
+    int FirstExtraRecord = 0;
+    std::string Line;
+    std::string Key;
+    std::string PreviousKey;
+    while (!Base.Eof()) {
+        for (int Column = 1; Column < KeyColumn; ++Column)
+            Base.ReadLn(Line);
+        Base.ReadLn(Key);
+        if (Key != PreviousKey) {
+            ++Runs;
+            if (Runs <= Levels)
+                Found[Runs] = Record;
+            else if (Runs == Levels + 1)
+                FirstExtraRecord = Record;
+        }
+        std::swap(PreviousKey, Key);
+        ++Record;
+    }
+    Base.Close();
+    if (Runs != Levels)
+        throw WrongLevelCount(Record - 1, Runs, FirstExtraRecord);
+    Found[Levels + 1] = Record;
+    LevelStart = Found;
+}
+
+void DrawQuestions(TLevelStart& LevelStart, int& DrawRange, TQuestions& Questions)
+{
+    if (LevelStart[Levels + 1] == 0)
+        ScanLevels(LevelStart);
+    DrawRange = LevelStart[Levels + 1] - 1;
+    TextFile Base;
+    OpenBase(Base);
+    TQuestions Drawn;
+    std::string Skipped;
+    int Next = 1;
+    for (int Level = 1; Level <= Levels; ++Level) {
+        int Pick = 0;
+        do
+            Pick = Random(DrawRange) + 1;
+        while (Pick < LevelStart[Level] || Pick >= LevelStart[Level + 1]);
+        for (; Next < Pick; ++Next)
+            for (int Column = 1; Column <= KeyColumn; ++Column)
+                Base.ReadLn(Skipped);
+        for (int Column = 1; Column <= KeyColumn; ++Column)
+            Base.ReadLn(Drawn[Level][Column]);
+        Next = Pick + 1;
+    }
+    Base.Close();
+    Questions = std::move(Drawn);
+}
+
+void ShuffleAnswers(TAnswers& Answers)
+{
+    TArray<double, 1, 4> Keys;
+    for (int Position = 1; Position <= 4; ++Position)
+        Keys[Position] = Random();
+    for (int I = 1; I <= 3; ++I)
+        for (int J = I + 1; J <= 4; ++J)
+            if (Keys[I] < Keys[J]) {
+                std::swap(Keys[I], Keys[J]);
+                std::swap(Answers[I], Answers[J]);
+            }
+}
