@@ -11,7 +11,7 @@ namespace {
 
 const std::string BaseName = "base.txt";
 constexpr int Levels = 15;
-constexpr int KeyColumn = 6;
+constexpr int RecordLines = 6; // the group key is the last of them
 
 void OpenBase(TextFile& Base)
 {
@@ -21,7 +21,7 @@ void OpenBase(TextFile& Base)
 
 int FirstLineOf(int Record)
 {
-    return (Record - 1) * KeyColumn + 1;
+    return (Record - 1) * RecordLines + 1;
 }
 
 // The base does not hold 15 levels: say what it holds and, when there are too many, where the
@@ -48,12 +48,10 @@ void ScanLevels(TLevelStart& LevelStart)
     int Record = 1;
     int Runs = 0;
     int FirstExtraRecord = 0;
-    std::string Line;
     std::string Key;
     std::string PreviousKey;
     while (!Base.Eof()) {
-        for (int Column = 1; Column < KeyColumn; ++Column)
-            Base.ReadLn(Line);
+        Base.SkipLn(RecordLines - 1);
         Base.ReadLn(Key);
         if (Key != PreviousKey) {
             ++Runs;
@@ -61,8 +59,8 @@ void ScanLevels(TLevelStart& LevelStart)
                 Found[Runs] = Record;
             else if (Runs == Levels + 1)
                 FirstExtraRecord = Record;
+            PreviousKey = Key;
         }
-        std::swap(PreviousKey, Key);
         ++Record;
     }
     Base.Close();
@@ -80,7 +78,6 @@ void DrawQuestions(TLevelStart& LevelStart, int& DrawRange, TQuestions& Question
     TextFile Base;
     OpenBase(Base);
     TQuestions Drawn;
-    std::string Skipped;
     int Next = 1;
     for (int Level = 1; Level <= Levels; ++Level) {
         int Pick = 0;
@@ -88,9 +85,8 @@ void DrawQuestions(TLevelStart& LevelStart, int& DrawRange, TQuestions& Question
             Pick = Random(DrawRange) + 1;
         while (Pick < LevelStart[Level] || Pick >= LevelStart[Level + 1]);
         for (; Next < Pick; ++Next)
-            for (int Column = 1; Column <= KeyColumn; ++Column)
-                Base.ReadLn(Skipped);
-        for (int Column = 1; Column <= KeyColumn; ++Column)
+            Base.SkipLn(RecordLines);
+        for (int Column = 1; Column <= RecordLines; ++Column)
             Base.ReadLn(Drawn[Level][Column]);
         Next = Pick + 1;
     }

@@ -8,8 +8,13 @@ class Exception : public std::runtime_error {
 public:
     explicit Exception(const std::string& Message)
         : std::runtime_error(Message)
+        , Text(Message)
     { }
-    std::string Message() const { return what(); }
+    // The whole message, also past a NUL byte, where what() ends.
+    std::string Message() const { return Text; }
+
+private:
+    std::string Text;
 };
 
 // A text that is not an integer: "'%s' is not a valid integer value".

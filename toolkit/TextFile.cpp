@@ -40,7 +40,7 @@ mode_t NewFileMode()
 // dropped.
 void AppendWithoutCr(std::string& Line, const char* Data, std::size_t Size)
 {
-    for (;;) {
+    while (Size > 0) {
         const auto* Cr = static_cast<const char*>(std::memchr(Data, '\r', Size));
         if (Cr == nullptr) {
             Line.append(Data, Size);
@@ -51,6 +51,20 @@ void AppendWithoutCr(std::string& Line, const char* Data, std::size_t Size)
         Data += Kept + 1;
         Size -= Kept + 1;
     }
+}
+
+// Passes over LF bytes from From towards End until Count of them are passed. Returns where it
+// stopped: right after the last LF passed, or at End; Count goes down by the LFs passed.
+const char* PassLineEnds(const char* From, const char* End, int& Count)
+{
+    const char* At = From;
+    for (; Count > 0; --Count) {
+        const auto* Lf = static_cast<const char*>(std::memchr(At, '\n', static_cast<std::size_t>(End - At)));
+        if (Lf == nullptr)
+            return End;
+        At = Lf + 1;
+    }
+    return At;
 }
 
 } // namespace
@@ -158,19 +172,13 @@ std::string TextFile::ReadLn()
 void TextFile::ReadLn(std::string& Line)
 {
     CheckOpen(TMode::Reading);
-    Line.clear();
-    while (Position < Filled || Fill()) {
-        const char* Start = Buffer.get() + Position;
-        const std::size_t Available = Filled - Position;
-        const auto* Lf = static_cast<const char*>(std::memchr(Start, '\n', Available));
-        const std::size_t Length = Lf == nullptr ? Available : static_cast<std::size_t>(Lf - Start);
-        AppendWithoutCr(Line, Start, Length);
-        Position += Length;
-        if (Lf != nullptr) {
-            ++Position;
-            return;
-        }
-    }
+    PassLines(1, &Line);
+}
+
+void TextFile::SkipLn(int Count)
+{
+    CheckOpen(TMode::Reading);
+    PassLines(Count, nullptr);
 }
 
 void TextFile::WriteLn(const std::string& Text)
@@ -219,6 +227,23 @@ void TextFile::CheckOpen(TMode Wanted) const
     if (Mode == TMode::Reading || Mode == TMode::Writing)
         throw EInOutError(Wanted == TMode::Reading ? FileNotOpenForInput : FileNotOpenForOutput);
     throw EInOutError(FileNotOpen);
+}
+
+// One implementation of the line rules for reading and skipping: a line ends right after the
+// next LF, or at the end of the file. Passes over Count lines; when Line is given, Count is 1 and
+// the line's text goes there without its CRs.
+void TextFile::PassLines(int Count, std::string* Line)
+{
+    if (Line != nullptr)
+        Line->clear();
+    while (Count > 0 && (Position < Filled || Fill())) {
+        const char* Start = Buffer.get() + Position;
+        const char* Stop = PassLineEnds(Start, Buffer.get() + Filled, Count);
+        const auto Length = static_cast<std::size_t>(Stop - Start);
+        if (Line != nullptr)
+            AppendWithoutCr(*Line, Start, Count == 0 ? Length - 1 : Length);
+        Position += Length;
+    }
 }
 
 bool TextFile::Fill()

@@ -34,6 +34,8 @@ public:
     std::string ReadLn();
     // The same into a string that the caller reuses, so reading many lines allocates nothing.
     void ReadLn(std::string& Line);
+    // Passes over Count lines as ReadLn reads them, without keeping their text.
+    void SkipLn(int Count);
     // Writes the text, then CR LF.
     void WriteLn(const std::string& Text);
     // True at the end of the file and when the next byte is a Ctrl-Z.
@@ -44,6 +46,7 @@ private:
     enum class TMode { Unassigned, Closed, Reading, Writing };
 
     void CheckOpen(TMode Wanted) const;
+    void PassLines(int Count, std::string* Line);
     bool Fill();
     void WriteOut(const char* Data, std::size_t Size);
     [[noreturn]] void FailWriting();

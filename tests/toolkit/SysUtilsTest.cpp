@@ -56,7 +56,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, StrToIntRejects,
         RejectCase{"AboveMaximum", "2147483648"}, RejectCase{"BelowMinimum", "-2147483649"},
         RejectCase{"FarAboveMaximum", "99999999999999999999999"}, RejectCase{"DollarOnly", "$"},
         RejectCase{"ZeroXOnly", "0x"}, RejectCase{"HexAboveMaximum", "0x80000000"},
-        RejectCase{"HexDigitInDecimal", "1F"}, RejectCase{"WindowsText", "\xcd\xee\xeb\xfc"}),
+        RejectCase{"HexDigitInDecimal", "1F"}, RejectCase{"WindowsText", "\xcd\xee\xeb\xfc"},
+        RejectCase{"EmbeddedNulKeptInTheMessage",
+            std::string("0x\0"
+                        "1",
+                4)}),
     [](const auto& Info) { return Info.param.Name; });
 
 TEST(IntToStrTest, WritesPlainDecimal)

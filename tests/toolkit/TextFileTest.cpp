@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -43,6 +44,17 @@ std::size_t OpenDescriptors()
     return static_cast<std::size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
 }
 
+// The code of the I/O error that Step throws, 0 when it throws none.
+int IoErrorOf(const std::function<void()>& Step)
+{
+    try {
+        Step();
+    } catch (const EInOutError& Error) {
+        return Error.ErrorCode();
+    }
+    return 0;
+}
+
 fs::perms PermissionsOf(const std::string& Name)
 {
     return fs::status(Name).permissions();
@@ -51,7 +63,8 @@ fs::perms PermissionsOf(const std::string& Name)
 // Lowers a resource limit of this process for the life of the object, so that a system call
 // past it fails for real: RLIMIT_FSIZE makes write() fail with EFBIG (SIGXFSZ, which would end
 // the process, is ignored meanwhile), RLIMIT_NOFILE makes open() fail with EMFILE. Keep the
-// scope to the calls under test: the limit holds for every file of the process.
+// scope to the calls under test: the limit holds for every file of the process. Made inside the
+// step given to IoErrorOf, it is lifted before the error is looked at.
 class ResourceLimit {
 public:
     ResourceLimit(int Resource, rlim_t Value)
@@ -105,6 +118,20 @@ TEST_P(TextFileLines, ReadLnFollowsTheLineRules)
     EXPECT_EQ(ReadAllLines("lines.txt"), GetParam().Lines);
 }
 
+TEST_P(TextFileLines, SkipLnPassesLinesAsReadLnReadsThem)
+{
+    TempWorkDir Work;
+    WriteBytes("lines.txt", GetParam().Bytes);
+    const std::vector<std::string>& Lines = GetParam().Lines;
+    for (std::size_t Skipped = 0; Skipped < Lines.size(); ++Skipped) {
+        TextFile File;
+        File.AssignFile("lines.txt");
+        File.Reset();
+        File.SkipLn(static_cast<int>(Skipped));
+        EXPECT_EQ(File.ReadLn(), Lines[Skipped]) << Skipped << " skipped";
+    }
+}
+
 const std::string LongLine(100000, 'x');
 
 INSTANTIATE_TEST_SUITE_P(Cases, TextFileLines,
@@ -137,6 +164,7 @@ TEST(TextFileTest, ReadingAtTheEndGivesEmptyLinesWithoutError)
         "after");
     EXPECT_TRUE(File.Eof());
     EXPECT_EQ(File.ReadLn(), "");
+    File.SkipLn(3);
     EXPECT_EQ(File.ReadLn(), "");
     EXPECT_TRUE(File.Eof());
     File.Close();
@@ -205,13 +233,7 @@ TEST_P(TextFileOpenErrors, OpeningFailsWithTheRuntimesCode)
     fs::create_directory("folder");
     TextFile File;
     File.AssignFile(GetParam().Path);
-    try {
-        GetParam().ForWriting ? File.Rewrite() : File.Reset();
-        FAIL() << "the open succeeded";
-    } catch (const EInOutError& Error) {
-        EXPECT_EQ(Error.ErrorCode(), GetParam().Code);
-        EXPECT_EQ(Error.Message(), EInOutError(GetParam().Code).Message());
-    }
+    EXPECT_EQ(IoErrorOf([&] { GetParam().ForWriting ? File.Rewrite() : File.Reset(); }), GetParam().Code);
     EXPECT_EQ(ReadBytes("plain.txt"), "x");
     EXPECT_EQ(FolderEntries().size(), 2u);
 }
@@ -235,14 +257,9 @@ TEST(TextFileTest, DeniedAccessFailsAndKeepsTheFile)
     fs::permissions("stat.txt", fs::perms::owner_read);
     TextFile File;
     File.AssignFile("stat.txt");
-    try {
-        File.Rewrite();
-        FAIL() << "a read-only file was opened for writing";
-    } catch (const EInOutError& Error) {
-        EXPECT_EQ(Error.Message(), "File access denied");
-    }
+    EXPECT_EQ(IoErrorOf([&] { File.Rewrite(); }), 5);
     fs::permissions("stat.txt", fs::perms::none);
-    EXPECT_THROW(File.Reset(), EInOutError);
+    EXPECT_EQ(IoErrorOf([&] { File.Reset(); }), 5);
     fs::permissions("stat.txt", fs::perms::owner_read);
     EXPECT_EQ(ReadBytes("stat.txt"), "0\r\n");
     EXPECT_EQ(FolderEntries().size(), 1u);
@@ -253,21 +270,16 @@ TEST(TextFileTest, TooManyOpenFilesFailsWithCode4)
     TempWorkDir Work;
     WriteBytes("base.txt", "x");
     // The lowest free descriptor becomes the limit, so the next open has none left.
-    const int Probe = dup(0);
+    const int Probe = open("/dev/null", O_RDONLY);
     ASSERT_GE(Probe, 0);
     close(Probe);
     TextFile File;
     File.AssignFile("base.txt");
-    int Code = 0;
-    {
+    const auto ResetWithoutDescriptors = [&] {
         ResourceLimit Limit(RLIMIT_NOFILE, static_cast<rlim_t>(Probe));
-        try {
-            File.Reset();
-        } catch (const EInOutError& Error) {
-            Code = Error.ErrorCode();
-        }
-    }
-    EXPECT_EQ(Code, 4);
+        File.Reset();
+    };
+    EXPECT_EQ(IoErrorOf(ResetWithoutDescriptors), 4);
 }
 
 using FileStep = std::function<void(TextFile&)>;
@@ -287,12 +299,7 @@ TEST_P(TextFileMisuse, FailsWithTheRuntimesCode)
     WriteBytes("file.txt", "x\r\n");
     TextFile File;
     GetParam().Prepare(File);
-    try {
-        GetParam().Call(File);
-        FAIL() << "no error";
-    } catch (const EInOutError& Error) {
-        EXPECT_EQ(Error.ErrorCode(), GetParam().Code);
-    }
+    EXPECT_EQ(IoErrorOf([&] { GetParam().Call(File); }), GetParam().Code);
 }
 
 const FileStep NotAssigned = [](TextFile&) {};
@@ -307,6 +314,7 @@ const FileStep OpenForWriting = [](TextFile& File) {
 };
 const FileStep ReadLn = [](TextFile& File) { File.ReadLn(); };
 const FileStep WriteLn = [](TextFile& File) { File.WriteLn("x"); };
+const FileStep SkipLn = [](TextFile& File) { File.SkipLn(1); };
 const FileStep Eof = [](TextFile& File) { File.Eof(); };
 const FileStep Close = [](TextFile& File) { File.Close(); };
 
@@ -315,6 +323,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextFileMisuse,
         MisuseCase{"EofNotOpen", AssignedOnly, Eof, 103},
         MisuseCase{"CloseNotOpen", AssignedOnly, Close, 103},
         MisuseCase{"WriteLnNotOpen", AssignedOnly, WriteLn, 103},
+        MisuseCase{"SkipLnNotOpen", AssignedOnly, SkipLn, 103},
+        MisuseCase{"SkipLnWhileWriting", OpenForWriting, SkipLn, 104},
         MisuseCase{"ReadLnWhileWriting", OpenForWriting, ReadLn, 104},
         MisuseCase{"EofWhileWriting", OpenForWriting, Eof, 104},
         MisuseCase{"WriteLnWhileReading", OpenForReading, WriteLn, 105},
@@ -395,18 +405,13 @@ TEST_P(TextFileFailedWrite, KeepsTheOldFile)
     TextFile File;
     File.AssignFile("stat.txt");
     File.Rewrite();
-    int Code = 0;
-    {
+    const auto WriteBeyondTheLimit = [&] {
         ResourceLimit Limit(RLIMIT_FSIZE, 100);
-        try {
-            for (int Line = 1; Line <= GetParam().Lines; ++Line)
-                File.WriteLn("a line of the new statistics");
-            File.Close();
-        } catch (const EInOutError& Error) {
-            Code = Error.ErrorCode();
-        }
-    }
-    EXPECT_EQ(Code, EFBIG);
+        for (int Line = 1; Line <= GetParam().Lines; ++Line)
+            File.WriteLn("a line of the new statistics");
+        File.Close();
+    };
+    EXPECT_EQ(IoErrorOf(WriteBeyondTheLimit), EFBIG);
     EXPECT_EQ(ReadBytes("stat.txt"), "old\r\n");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"stat.txt"});
     EXPECT_THROW(File.Close(), EInOutError);
