@@ -4,9 +4,9 @@
 #include <vector>
 
 // The program's one random generator.
-void Randomize(); // seeds it from the clock
-int Random(int Range); // uniform in 0 .. Range - 1 (0 when Range <= 0)
-double Random(); // uniform in [0, 1)
+void Randomize();      // seeds it from the clock
+int Random(int Range); // uniform in 0 .. Range - 1 (0, and no draw, when Range <= 0)
+double Random();       // uniform in [0, 1)
 
 // Tests script the values that the next calls take, in order: Random() returns the value v
 // itself and Random(n) returns floor(v * n). While a script is set, Randomize leaves it alone,

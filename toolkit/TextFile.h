@@ -19,6 +19,7 @@ public:
     TextFile(const TextFile&) = delete;
     TextFile& operator=(const TextFile&) = delete;
 
+    // Binds the name. A file still open is closed first, as the destructor closes it.
     void AssignFile(const std::string& Name);
 
     // Opens the bound file for reading.
