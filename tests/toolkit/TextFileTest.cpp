@@ -352,6 +352,20 @@ TEST(TextFileTest, FilesAreClosedWhenAnExceptionLeaves)
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"stat.txt"});
 }
 
+TEST(TextFileTest, BindingAnotherNameDropsAnUnfinishedRewrite)
+{
+    TempWorkDir Work;
+    WriteBytes("stat.txt", "1\r\n");
+    TextFile File;
+    File.AssignFile("stat.txt");
+    File.Rewrite();
+    File.WriteLn("2");
+    File.AssignFile("other.txt");
+    EXPECT_EQ(IoErrorOf([&] { File.Close(); }), 103);
+    EXPECT_EQ(ReadBytes("stat.txt"), "1\r\n");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"stat.txt"});
+}
+
 TEST(TextFileTest, RewriteReplacesTheFileOnlyAtClose)
 {
     TempWorkDir Work;
