@@ -1,0 +1,178 @@
+#include "Application.h"
+
+#include "Ansi.h"
+#include "Fonts.h"
+#include "Form.h"
+#include "FormState.h"
+#include "FormWindow.h"
+#include "Handlers.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QMessageBox>
+
+#include <algorithm>
+
+namespace {
+
+TApplication TheApplication;
+
+} // namespace
+
+TApplication* const Application = &TheApplication;
+
+// Tells the application of every key and mouse button pressed in a form's window: the user
+// is working in that form, whatever the window system has reported so far.
+class TInputWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        const QEvent::Type Type = Event->type();
+        if ((Type == QEvent::MouseButtonPress || Type == QEvent::KeyPress) && Watched->isWidgetType())
+            if (auto* Window = dynamic_cast<TFormWindow*>(static_cast<QWidget*>(Watched)->window()))
+                Window->UserInput();
+        return false;
+    }
+};
+
+void TApplication::Initialize()
+{
+    if (QApplication::instance() != nullptr)
+        return;
+    static int Argc = 1;
+    static char Name[] = "kvizora";
+    static char* Argv[] = {Name, nullptr};
+    // Lives as long as the process.
+    auto* Qt = new QApplication(Argc, Argv);
+    QApplication::setApplicationName(QStringLiteral("kvizora"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(SubstituteFont(-11, false));
+    Qt->installEventFilter(new TInputWatcher(Qt));
+}
+
+std::string TApplication::Title() const
+{
+    return AppTitle;
+}
+
+void TApplication::SetTitle(const std::string& Value)
+{
+    AppTitle = Value;
+}
+
+void TApplication::AddForm(TForm* Form)
+{
+    Forms.push_back(Form);
+    if (Main == nullptr)
+        Main = Form;
+    CallHandler(Form->OnCreate, Form);
+    if (Form->State->VisibleAtStart)
+        Form->Show();
+}
+
+void TApplication::Run()
+{
+    if (Main == nullptr)
+        return;
+    if (!Main->Visible())
+        Main->Show();
+    QEventLoop EventLoop;
+    Loop = &EventLoop;
+    EventLoop.exec();
+    Loop = nullptr;
+}
+
+TForm* TApplication::MainForm() const
+{
+    return Main;
+}
+
+TForm* TApplication::ActiveForm() const
+{
+    return Current;
+}
+
+void TApplication::ShowException(const std::exception& E)
+{
+    std::string Text = E.what();
+    if (!Text.empty() && static_cast<unsigned char>(Text.back()) > '.')
+        Text += '.';
+    if (Reporter) {
+        Reporter(AppTitle, Text);
+        return;
+    }
+    QMessageBox Box(QMessageBox::Critical, QString::fromStdString(AnsiToUtf8(AppTitle)),
+        QString::fromStdString(AnsiToUtf8(Text)), QMessageBox::Ok);
+    Box.exec();
+}
+
+void TApplication::SetErrorReporter(TErrorReporter Value)
+{
+    Reporter = std::move(Value);
+}
+
+void TApplication::ProcessMessages()
+{
+    QCoreApplication::processEvents();
+}
+
+void TApplication::DestroyForms()
+{
+    while (!Forms.empty()) {
+        TForm* Last = Forms.back();
+        Forms.pop_back();
+        delete Last;
+    }
+    Main = nullptr;
+    Current = nullptr;
+    Requested = nullptr;
+}
+
+void TApplication::Activate(TForm* Form)
+{
+    if (Current == Form)
+        return;
+    Current = Form;
+    Form->FocusFirstControl();
+    CallHandler(Form->OnActivate, Form);
+}
+
+void TApplication::WindowSystemActivated(TForm* Form)
+{
+    if (Requested != nullptr) {
+        if (Requested == Form)
+            Requested = nullptr;
+        return;
+    }
+    if (Form->Visible())
+        Activate(Form);
+}
+
+void TApplication::UserInput(TForm* Form)
+{
+    Requested = nullptr;
+    if (Form->Visible())
+        Activate(Form);
+}
+
+void TApplication::FormHidden(TForm* Form)
+{
+    if (Requested == Form)
+        Requested = nullptr;
+    if (Current == Form)
+        Current = nullptr;
+    if (Form == Main && Loop != nullptr)
+        Loop->quit();
+}
+
+void TApplication::FormDestroyed(TForm* Form)
+{
+    FormHidden(Form);
+    Forms.erase(std::remove(Forms.begin(), Forms.end(), Form), Forms.end());
+    if (Main == Form)
+        Main = nullptr;
+}

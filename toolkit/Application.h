@@ -3,7 +3,9 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
+class QEventLoop;
 class TForm;
 
 // The program's application object: its title, its forms in creation order (the first is the
@@ -48,7 +50,28 @@ public:
     void DestroyForms();
 
 private:
+    friend class TForm;
+    friend class TFormWindow;
+    friend class TInputWatcher;
+
     void AddForm(TForm* Form);
+    // The toolkit's active form becomes Form; its activate handler runs when it was not active.
+    void Activate(TForm* Form);
+    // The window system reports Form active. Until it reports the form that the toolkit last
+    // asked it to activate, its reports are late echoes of earlier requests and change nothing.
+    void WindowSystemActivated(TForm* Form);
+    // The user pressed a key or a mouse button in Form: Form is active from now on.
+    void UserInput(TForm* Form);
+    void FormHidden(TForm* Form);
+    void FormDestroyed(TForm* Form);
+
+    std::string AppTitle;
+    std::vector<TForm*> Forms;
+    TForm* Main = nullptr;
+    TForm* Current = nullptr;   // the toolkit's active form
+    TForm* Requested = nullptr; // asked of the window system, not yet reported back by it
+    TErrorReporter Reporter;
+    QEventLoop* Loop = nullptr; // while Run runs
 };
 
 extern TApplication* const Application;

@@ -12,4 +12,10 @@ public:
     void Click();
 
     TNotifyEvent OnClick;
+
+private:
+    friend class TLayoutReader;
+    TButton(std::string Name, QWidget* Widget, std::string Caption);
+
+    std::string ButtonCaption;
 };

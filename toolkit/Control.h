@@ -26,4 +26,5 @@ protected:
 
 private:
     QWidget* ControlWidget = nullptr; // owned by the form's widget tree
+    TColor ControlFontColor = clWindowText;
 };

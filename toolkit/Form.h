@@ -3,6 +3,7 @@
 #include "Component.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class TButton;
@@ -15,6 +16,7 @@ class TMemo;
 class TMenuItem;
 class TSpeedButton;
 class TTimer;
+struct TFormState;
 
 // A window created hidden from its stored layout. A form class publishes its component fields
 // and event handlers by name and then loads its layout, which creates the components, fills the
@@ -24,6 +26,7 @@ class TForm : public TComponent {
 public:
     ~TForm() override;
 
+    // The window's title, Windows-1251 bytes.
     std::string Caption() const;
     bool Visible() const;
     // True while this form is the program's active form.
@@ -68,5 +71,14 @@ protected:
     void LoadLayout();
 
 private:
+    friend class TApplication;
+    friend class TFormWindow;
+    friend class TLayoutReader;
+
+    explicit TForm(std::unique_ptr<TFormState> Parts);
     void PublishHandler(const char* Name, TNotifyEvent Handler);
+    // Gives the focus to the first control of the tab order when no control has it.
+    void FocusFirstControl();
+
+    std::unique_ptr<TFormState> State;
 };

@@ -11,4 +11,10 @@ class TLabel : public TControl {
 public:
     std::string Caption() const;
     void SetCaption(const std::string& Value);
+
+private:
+    friend class TLayoutReader;
+    TLabel(std::string Name, QWidget* Widget);
+
+    std::string LabelCaption;
 };

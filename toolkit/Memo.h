@@ -11,4 +11,8 @@ public:
     // Appends a line at the end and brings it into view.
     void AddLine(const std::string& Line);
     std::vector<std::string> Lines() const;
+
+private:
+    friend class TLayoutReader;
+    TMemo(std::string Name, QWidget* Widget);
 };

@@ -9,4 +9,8 @@ public:
     void Click();
 
     TNotifyEvent OnClick;
+
+private:
+    friend class TLayoutReader;
+    TSpeedButton(std::string Name, QWidget* Widget);
 };

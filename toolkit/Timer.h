@@ -2,6 +2,9 @@
 
 #include "Component.h"
 
+class QObject;
+class QTimer;
+
 // Ticks on the user-interface thread every Interval milliseconds while enabled (1000 unless
 // the layout sets another interval). Enabling an enabled timer changes nothing: no restart,
 // same phase. Intervals that pass while the thread is busy merge into one tick.
@@ -18,4 +21,12 @@ public:
     void Tick();
 
     TNotifyEvent OnTimer;
+
+private:
+    friend class TLayoutReader;
+    TTimer(std::string Name, QObject* Owner, bool Enabled, int Interval);
+
+    QTimer* Clock = nullptr; // a child of the form's window, named as the timer
+    bool TimerEnabled = false;
+    int TimerInterval = 1000;
 };

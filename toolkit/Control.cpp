@@ -1,0 +1,64 @@
+#include "Control.h"
+
+#include "Colors.h"
+
+#include <QWidget>
+
+#include <utility>
+
+TControl::TControl(std::string Name, QWidget* Widget)
+    : TComponent(std::move(Name))
+    , ControlWidget(Widget)
+{
+    ControlWidget->setObjectName(QString::fromStdString(TComponent::Name()));
+}
+
+// The widget belongs to the form's window, which outlives its components.
+TControl::~TControl() = default;
+
+int TControl::Left() const
+{
+    return ControlWidget->x();
+}
+
+int TControl::Top() const
+{
+    return ControlWidget->y();
+}
+
+int TControl::Width() const
+{
+    return ControlWidget->width();
+}
+
+int TControl::Height() const
+{
+    return ControlWidget->height();
+}
+
+bool TControl::Enabled() const
+{
+    return ControlWidget->isEnabled();
+}
+
+void TControl::SetEnabled(bool Value)
+{
+    ControlWidget->setEnabled(Value);
+}
+
+TColor TControl::FontColor() const
+{
+    return ControlFontColor;
+}
+
+void TControl::SetFontColor(TColor Value)
+{
+    ControlFontColor = Value;
+    // Only the active and inactive groups: a disabled control keeps its disabled look.
+    QPalette Colors = ControlWidget->palette();
+    const QColor Color = ToQColor(Value);
+    for (QPalette::ColorGroup Group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole Role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            Colors.setColor(Group, Role, Color);
+    ControlWidget->setPalette(Colors);
+}

@@ -1,0 +1,172 @@
+#include "Form.h"
+
+#include "Application.h"
+#include "FormState.h"
+#include "FormWindow.h"
+#include "Handlers.h"
+#include "LayoutReader.h"
+#include "SysUtils.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+#include <utility>
+
+TFormState::TFormState(const std::string& Layout)
+    : LayoutFile("resources/" + Layout + ".json")
+{
+    QFile File(QStringLiteral(":/") + QString::fromStdString(LayoutFile));
+    if (!File.open(QIODevice::ReadOnly))
+        throw Exception(LayoutFile + ": the layout is not among the program's resources");
+    QJsonParseError Error;
+    const QJsonDocument Parsed = QJsonDocument::fromJson(File.readAll(), &Error);
+    if (Error.error != QJsonParseError::NoError)
+        throw Exception(LayoutFile + ": " + Error.errorString().toStdString() + " at offset "
+            + std::to_string(Error.offset));
+    if (!Parsed.isObject())
+        throw Exception(LayoutFile + ": the layout is not a JSON object");
+    Document = Parsed.object();
+    if (!Document.value(QStringLiteral("Name")).isString())
+        throw Exception(LayoutFile + ": the form has no \"Name\"");
+}
+
+// The components go before the window that holds their widgets.
+TFormState::~TFormState()
+{
+    Components.clear();
+}
+
+TForm::TForm(std::string Layout)
+    : TForm(std::make_unique<TFormState>(Layout))
+{ }
+
+TForm::TForm(std::unique_ptr<TFormState> Parts)
+    : TComponent(Parts->Document.value(QStringLiteral("Name")).toString().toStdString())
+    , State(std::move(Parts))
+{
+    State->Window = std::make_unique<TFormWindow>(this);
+}
+
+TForm::~TForm()
+{
+    Application->FormDestroyed(this);
+}
+
+std::string TForm::Caption() const
+{
+    return State->Caption;
+}
+
+bool TForm::Visible() const
+{
+    return State->Visible;
+}
+
+bool TForm::Active() const
+{
+    return Application->ActiveForm() == this;
+}
+
+void TForm::Show()
+{
+    TFormWindow* Window = State->Window.get();
+    if (!State->Visible) {
+        State->Visible = true;
+        CallHandler(OnShow, this);
+        Window->show();
+    }
+    Window->raise();
+    // The window system answers the request later; Application tells its answer from echoes.
+    if (QApplication::activeWindow() != Window) {
+        Window->activateWindow();
+        Application->Requested = this;
+    }
+    Application->Activate(this);
+}
+
+void TForm::Close()
+{
+    if (!State->Visible)
+        return;
+    State->Visible = false;
+    State->Window->hide();
+    Application->FormHidden(this);
+}
+
+void TForm::Repaint()
+{
+    State->Window->repaint();
+}
+
+void TForm::Publish(const char* Name, TBevel*& Field)
+{
+    State->Fields[Name] = &Field;
+}
+
+void TForm::Publish(const char* Name, TButton*& Field)
+{
+    State->Fields[Name] = &Field;
+}
+
+void TForm::Publish(const char* Name, TCheckBox*& Field)
+{
+    State->Fields[Name] = &Field;
+}
+
+void TForm::Publish(const char* Name, TImage*& Field)
+{
+    State->Fields[Name] = &Field;
+}
+
+void TForm::Publish(const char* Name, TLabel*& Field)
+{
+    State->Fields[Name] = &Field;
+}
+
+void TForm::Publish(const char* Name, TMainMenu*& Field)
+{
+    State->Fields[Name] = &Field;
+}
+
+void TForm::Publish(const char* Name, TMemo*& Field)
+{
+    State->Fields[Name] = &Field;
+}
+
+void TForm::Publish(const char* Name, TMenuItem*& Field)
+{
+    State->Fields[Name] = &Field;
+}
+
+void TForm::Publish(const char* Name, TSpeedButton*& Field)
+{
+    State->Fields[Name] = &Field;
+}
+
+void TForm::Publish(const char* Name, TTimer*& Field)
+{
+    State->Fields[Name] = &Field;
+}
+
+void TForm::PublishHandler(const char* Name, TNotifyEvent Handler)
+{
+    State->Handlers[Name] = std::move(Handler);
+}
+
+void TForm::LoadLayout()
+{
+    TLayoutReader(*this).Load();
+}
+
+void TForm::FocusFirstControl()
+{
+    if (State->Window->focusWidget() != nullptr)
+        return;
+    for (QWidget* Control : State->TabOrder)
+        if (Control->isEnabled()) {
+            Control->setFocus(Qt::TabFocusReason);
+            return;
+        }
+}

@@ -1,0 +1,110 @@
+#include "FormWindow.h"
+
+#include "Application.h"
+#include "Button.h"
+#include "Fonts.h"
+#include "Form.h"
+#include "FormState.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// The frame that the layouts' outer sizes include, and the height of a menu bar.
+constexpr int FrameWidth = 8;
+constexpr int FrameHeight = 34;
+constexpr int MenuBarHeight = 20;
+
+} // namespace
+
+TClientArea::TClientArea(QWidget* Parent)
+    : QWidget(Parent)
+{ }
+
+void TClientArea::FitToChildren()
+{
+    const QRect Reach = childrenRect();
+    resize(std::max(Reach.right() + 1, 0), std::max(Reach.bottom() + 1, 0));
+}
+
+TFormWindow::TFormWindow(TForm* Owner)
+    : Form(Owner)
+    , Layout(new QVBoxLayout(this))
+    , Scroll(new QScrollArea(this))
+    , Client(new TClientArea(Scroll))
+{
+    setObjectName(QString::fromStdString(Owner->Name()));
+    setAutoFillBackground(true);
+    Layout->setContentsMargins(0, 0, 0, 0);
+    Layout->setSpacing(0);
+    Layout->setSizeConstraint(QLayout::SetNoConstraint);
+    Layout->addWidget(Scroll);
+
+    Scroll->setFrameShape(QFrame::NoFrame);
+    Scroll->setFocusPolicy(Qt::NoFocus);
+    Scroll->setWidget(Client);
+    // The scroll area fills its widget and viewport; both are to let the window's colour and
+    // the client-aligned picture show through.
+    Client->setAutoFillBackground(false);
+    Scroll->viewport()->setAutoFillBackground(false);
+}
+
+QMenuBar* TFormWindow::AddMenuBar()
+{
+    Menu = new QMenuBar(this);
+    Menu->setFixedHeight(MenuBarHeight);
+    Menu->setFont(SubstituteFont(-11, false));
+    Layout->setMenuBar(Menu);
+    return Menu;
+}
+
+void TFormWindow::SetOuterGeometry(int Left, int Top, int Width, int Height)
+{
+    move(Left, Top);
+    resize(std::max(Width - FrameWidth, 0), std::max(Height - FrameHeight, 0));
+}
+
+void TFormWindow::SetColor(const QColor& Color)
+{
+    QPalette Colors = palette();
+    Colors.setColor(QPalette::Window, Color);
+    setPalette(Colors);
+}
+
+void TFormWindow::UserInput()
+{
+    Application->UserInput(Form);
+}
+
+bool TFormWindow::event(QEvent* Event)
+{
+    if (Event->type() == QEvent::WindowActivate)
+        Application->WindowSystemActivated(Form);
+    return QWidget::event(Event);
+}
+
+void TFormWindow::closeEvent(QCloseEvent* Event)
+{
+    // The form hides its window itself, and the main form ends the event loop.
+    Event->ignore();
+    Form->Close();
+}
+
+void TFormWindow::keyPressEvent(QKeyEvent* Event)
+{
+    TButton* Target = nullptr;
+    if (Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter)
+        Target = Form->State->DefaultButton;
+    else if (Event->key() == Qt::Key_Escape)
+        Target = Form->State->CancelButton;
+    if (Target == nullptr) {
+        QWidget::keyPressEvent(Event);
+        return;
+    }
+    Target->Click();
+}

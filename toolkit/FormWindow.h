@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QScrollArea>
+#include <QWidget>
+
+class QMenuBar;
+class QVBoxLayout;
+class TForm;
+
+// The parent of a form's components. Its size is the components' reach, so that the scroll
+// area around it shows scroll bars only while the window is smaller than that.
+class TClientArea : public QWidget {
+public:
+    explicit TClientArea(QWidget* Parent);
+
+    void FitToChildren();
+};
+
+// The top-level window of a form: an optional menu bar above a scroll area that holds the
+// client area. Its close box closes the form; it tells the application when the window system
+// activates it, and it presses the default and cancel buttons on Enter and Escape.
+class TFormWindow : public QWidget {
+public:
+    explicit TFormWindow(TForm* Owner);
+
+    TClientArea* ClientArea() const { return Client; }
+    // The widget that a client-aligned picture fills: the visible part of the client area.
+    QWidget* Viewport() const { return Scroll->viewport(); }
+    QMenuBar* AddMenuBar();
+    // Places the outer frame at Left, Top with an outer size of Width x Height.
+    void SetOuterGeometry(int Left, int Top, int Width, int Height);
+    void SetColor(const QColor& Color);
+    // Called for every key or mouse button pressed in the window.
+    void UserInput();
+
+protected:
+    bool event(QEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+
+private:
+    TForm* Form = nullptr;
+    QVBoxLayout* Layout = nullptr;
+    QScrollArea* Scroll = nullptr;
+    TClientArea* Client = nullptr;
+    QMenuBar* Menu = nullptr;
+};
