@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Form.h"
+
+class TLabel;
+
+// The win window: its show handler counts a game won in "stat.txt".
+class TForm3 : public TForm {
+public:
+    explicit TForm3();
+
+    TLabel* Label1 = nullptr;
+
+    void FormShow(TObject* Sender);
+};
+
+extern TForm3* Form3;
