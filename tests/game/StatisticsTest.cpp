@@ -1,0 +1,232 @@
+#include "GameFixture.h"
+
+#include "Label.h"
+#include "MainMenu.h"
+#include "Random.h"
+#include "SpeedButton.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit6.h"
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <optional>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int Win = 16;
+
+class StatisticsTest : public GameTest {
+protected:
+    // Ends a game at question Level by a wrong answer, or wins it (Win).
+    void EndGameAt(int Level)
+    {
+        ClimbTo(Level);
+        if (Level < Win)
+            Form1->SpeedButton2->Click();
+    }
+
+    // Shows the statistics window afresh.
+    static std::vector<std::string> ShownCounts()
+    {
+        Form6->Close();
+        Form1->N3->Click();
+        return {Form6->Label1->Caption(), Form6->Label2->Caption(), Form6->Label3->Caption(),
+            Form6->Label16->Caption()};
+    }
+};
+
+// "stat.txt" before and after one game end, and the error box that it gives; nullopt: no file.
+struct TStatCase {
+    const char* Name;
+    std::optional<std::string> Before;
+    int GameEnd;
+    std::optional<std::string> After;
+    std::string Error;
+};
+
+const std::string OddLines = Counts({{2, "abc"}, {5, "  7"}});
+
+std::string LfOnly()
+{
+    std::string Bytes;
+    for (int Line = 1; Line <= 16; ++Line)
+        Bytes += "0\n";
+    return Bytes;
+}
+
+class StatFileTest : public StatisticsTest, public ::testing::WithParamInterface<TStatCase> { };
+
+TEST_P(StatFileTest, CountsTheGameEnd)
+{
+    const TStatCase& Case = GetParam();
+    std::filesystem::remove("stat.txt");
+    if (Case.Before)
+        WriteBytes("stat.txt", *Case.Before);
+    StartGame();
+
+    EndGameAt(Case.GameEnd);
+
+    if (Case.Error.empty())
+        EXPECT_TRUE(Errors.Texts().empty());
+    else
+        EXPECT_EQ(Errors.Texts(), std::vector<std::string>{Case.Error});
+    EXPECT_TRUE(Form1->GameOver); // the show call went on after the report
+    if (Case.After)
+        EXPECT_EQ(ReadBytes("stat.txt"), *Case.After);
+    else
+        EXPECT_FALSE(std::filesystem::exists("stat.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, StatFileTest,
+    ::testing::Values(TStatCase{"LossAtThree", Counts(), 3, Counts({{3, "1"}}), ""},
+        TStatCase{"WinAfterALoss", Counts({{3, "1"}}), Win, Counts({{3, "1"}, {16, "1"}}), ""},
+        TStatCase{"LfLineEndsWrittenBackWithCrLf", LfOnly(), 1, Counts({{1, "1"}}), ""},
+        TStatCase{"OddLinesWrittenBackAsTheyWere", OddLines, 5, Counts({{2, "abc"}, {5, "8"}}), ""},
+        TStatCase{"LineThatIsNotANumber", OddLines, 2, OddLines, "'abc' is not a valid integer value."},
+        TStatCase{"FifteenLinesGetAnEmptySixteenth", Counts({}, 15), 1, Counts({{1, "1"}, {16, ""}}), ""},
+        TStatCase{"FifteenLinesCannotCountAWin", Counts({}, 15), Win, Counts({}, 15),
+            "'' is not a valid integer value."},
+        TStatCase{"TwentyLinesLoseTheLastFour", Counts({}, 20), 1, Counts({{1, "1"}}), ""},
+        TStatCase{"EmptyFile", "", 1, "", "'' is not a valid integer value."},
+        TStatCase{"EmptyFirstLineCountsOtherLevels", Counts({{1, ""}}), 2, Counts({{1, ""}, {2, "1"}}), ""},
+        TStatCase{"HexadecimalCount", Counts({{6, "$10"}}), 6, Counts({{6, "17"}}), ""},
+        TStatCase{"CountAtTheTopStaysThere", Counts({{4, "2147483647"}}), 4, Counts({{4, "2147483647"}}), ""},
+        TStatCase{"MissingFileIsNotCreated", std::nullopt, 1, std::nullopt, "File not found."}),
+    [](const ::testing::TestParamInfo<TStatCase>& Info) { return std::string(Info.param.Name); });
+
+TEST_F(StatisticsTest, WithoutFileTheWindowReportsAndKeepsItsPlaceholders)
+{
+    std::filesystem::remove("stat.txt");
+    StartGame();
+
+    Form1->N3->Click();
+
+    EXPECT_EQ(Errors.Texts(), std::vector<std::string>{"File not found."});
+    EXPECT_TRUE(Form6->Visible());
+    EXPECT_EQ(Form6->Label1->Caption(), "Label1");
+    EXPECT_EQ(Form6->Label16->Caption(), "Label1");
+    EXPECT_FALSE(std::filesystem::exists("stat.txt"));
+
+    // Put in place later, the file is read at the next show.
+    WriteBytes("stat.txt", Counts({{1, "4"}}));
+    EXPECT_EQ(ShownCounts(), (std::vector<std::string>{"4", "0", "0", "0"}));
+}
+
+TEST_F(StatisticsTest, TheWindowShowsTheCountsOfTheMomentItWasOpened)
+{
+    WriteBytes("stat.txt", Counts({{1, " 5"}, {2, "x"}, {16, "3"}}));
+    StartGame();
+    Form1->N3->Click();
+    ASSERT_EQ(Form6->Label1->Caption(), " 5");
+    EXPECT_EQ(Form6->Label2->Caption(), "x");
+    EXPECT_EQ(Form6->Label16->Caption(), "3");
+
+    EndGameAt(1);
+    Form1->N3->Click(); // only brings it to the front
+    EXPECT_EQ(Form6->Label1->Caption(), " 5");
+
+    // Edited by hand after the first load, the file is not read again.
+    WriteBytes("stat.txt", Counts({{1, "100"}}));
+    EXPECT_EQ(ShownCounts(), (std::vector<std::string>{"6", "x", "0", "3"}));
+    EXPECT_TRUE(Errors.Texts().empty());
+}
+
+TEST_F(StatisticsTest, ADeletedFileIsWrittenAgainFromTheLoadedCounts)
+{
+    WriteBytes("stat.txt", Counts({{3, "2"}}));
+    StartGame();
+    EndGameAt(1);
+    std::filesystem::remove("stat.txt");
+    Form2->Close();
+    ScriptRandom(Join({DrawOfFifteen(), InBaseOrder()}));
+    Form1->N1->Click();
+
+    EndGameAt(Win);
+
+    EXPECT_EQ(ReadBytes("stat.txt"), Counts({{1, "1"}, {3, "2"}, {16, "1"}}));
+}
+
+TEST_F(StatisticsTest, AReadOnlyFileStaysAsItWasUntilItCanBeWrittenAgain)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes read-only files";
+    StartGame();
+    std::filesystem::permissions("stat.txt", std::filesystem::perms::owner_read);
+
+    EndGameAt(1);
+
+    EXPECT_EQ(Errors.Texts(), std::vector<std::string>{"File access denied."});
+    EXPECT_EQ(ReadBytes("stat.txt"), Counts());
+    EXPECT_EQ(ShownCounts(), (std::vector<std::string>{"1", "0", "0", "0"}));
+
+    std::filesystem::permissions(
+        "stat.txt", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    Form2->Close();
+    ScriptRandom(Join({DrawOfFifteen(), InBaseOrder()}));
+    Form1->N1->Click();
+    EndGameAt(2);
+    EXPECT_EQ(ReadBytes("stat.txt"), Counts({{1, "1"}, {2, "1"}}));
+}
+
+// Files may grow to Bytes bytes at the most while it lives; a write past that fails with EFBIG.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t Bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &Previous);
+        PreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit Limit = Previous;
+        Limit.rlim_cur = Bytes;
+        setrlimit(RLIMIT_FSIZE, &Limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &Previous);
+        std::signal(SIGXFSZ, PreviousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit Previous{};
+    void (*PreviousHandler)(int) = nullptr;
+};
+
+TEST_F(StatisticsTest, AFailedRewriteKeepsTheOldFile)
+{
+    const std::string Before = Counts({{1, "123456"}, {16, "7"}});
+    WriteBytes("stat.txt", Before);
+    std::filesystem::permissions("stat.txt",
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
+            | std::filesystem::perms::group_read);
+    StartGame();
+    {
+        const FileSizeLimit Limit(10);
+        EndGameAt(1);
+    }
+
+    ASSERT_EQ(Errors.Texts().size(), 1U);
+    EXPECT_EQ(Errors.Texts()[0], "I/O error 27.");
+    EXPECT_EQ(ReadBytes("stat.txt"), Before);
+    std::vector<std::string> Files;
+    for (const auto& Entry : std::filesystem::directory_iterator("."))
+        Files.push_back(Entry.path().filename().string());
+    std::sort(Files.begin(), Files.end());
+    EXPECT_EQ(Files, (std::vector<std::string>{"base.txt", "stat.txt"}));
+
+    // The next count writes all counts made meanwhile, and the file keeps its permissions.
+    Form2->Close();
+    ScriptRandom(Join({DrawOfFifteen(), InBaseOrder()}));
+    Form1->N1->Click();
+    EndGameAt(Win);
+    EXPECT_EQ(ReadBytes("stat.txt"), Counts({{1, "123457"}, {16, "8"}}));
+    EXPECT_EQ(std::filesystem::status("stat.txt").permissions(),
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
+            | std::filesystem::perms::group_read);
+}
+
+} // namespace
