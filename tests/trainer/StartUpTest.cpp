@@ -1,0 +1,66 @@
+#include "TrainerFixture.h"
+
+#include "Application.h"
+#include "CheckBox.h"
+#include "Label.h"
+#include "Memo.h"
+#include "Random.h"
+#include "SpeedButton.h"
+#include "Timer.h"
+#include "Unit1.h"
+
+#include <filesystem>
+
+using StartUpTest = TrainerTest;
+
+TEST_F(StartUpTest, ShowsLevelOneWithShuffledAnswersAndAnUntouchedDrill)
+{
+    // Keys 0.2, 0.8, 0.4, 0.6 for the right answer and the three wrong ones show W1, W3, W2, R.
+    Start(Join({DrawOf('a'), {0.2, 0.8, 0.4, 0.6}}));
+
+    EXPECT_TRUE(Errors.Texts().empty());
+    EXPECT_EQ(Application->Title(), "Kvizora");
+    EXPECT_EQ(Application->MainForm(), Form1);
+    EXPECT_TRUE(Form1->Visible());
+    EXPECT_EQ(Form1->Caption(), "Kvizora (\xF2\xF0\xE5\xED\xE0\xE6\xE5\xF0)"); // "тренажер"
+    EXPECT_EQ(Form1->Label29->Caption(), QuestionText(1, 'a'));
+    EXPECT_EQ(Form1->Label6->Caption(), "wrong 1a 1");
+    EXPECT_EQ(Form1->Label9->Caption(), "wrong 1a 3");
+    EXPECT_EQ(Form1->Label10->Caption(), "wrong 1a 2");
+    EXPECT_EQ(Form1->Label11->Caption(), RightText(1, 'a'));
+    EXPECT_EQ(Form1->RightAnswer, RightText(1, 'a'));
+    EXPECT_EQ(Form1->Level, 1);
+    EXPECT_EQ(Form1->Mark, "+ ");
+    EXPECT_EQ(Form1->Label3->Caption(), "0");
+    EXPECT_EQ(Form1->Label5->Caption(), "00:00:00");
+    EXPECT_TRUE(Form1->Memo1->Lines().empty());
+    EXPECT_TRUE(Form1->CheckBox1->Checked());
+    EXPECT_EQ(Ladder(), RedUpTo(0));
+    EXPECT_EQ(ScriptedRandomLeft(), 0u);
+}
+
+TEST_F(StartUpTest, WithoutBaseReportsOnceKeepsPlaceholdersAndIgnoresAnswers)
+{
+    std::filesystem::remove("base.txt");
+    Start({});
+
+    EXPECT_EQ(Errors.Texts(), std::vector<std::string>{"File not found."});
+    EXPECT_EQ(Errors.Captions(), std::vector<std::string>{"Kvizora"});
+    EXPECT_TRUE(Form1->Visible());
+    // A base put in place afterwards changes nothing until the trainer is started again.
+    WriteBytes("base.txt", SampleBase());
+    for (int Index = 1; Index <= 4; ++Index)
+        Button(Index)->Click();
+    EXPECT_EQ(Form1->Label29->Caption(), "Label29");
+    for (const TLabel* Answer : {Form1->Label6, Form1->Label9, Form1->Label10, Form1->Label11})
+        EXPECT_EQ(Answer->Caption(), "Label6");
+    EXPECT_TRUE(Form1->Memo1->Lines().empty());
+    EXPECT_EQ(Form1->Label3->Caption(), "0");
+    EXPECT_EQ(Form1->Level, 1);
+    EXPECT_EQ(Ladder(), RedUpTo(0));
+
+    Form1->Timer1->Tick();
+    Form1->Timer1->Tick();
+    EXPECT_EQ(Form1->Label5->Caption(), "00:00:01");
+    EXPECT_EQ(Errors.Texts().size(), 1u);
+}

@@ -1,0 +1,201 @@
+#include "Unit1.h"
+
+#include "CheckBox.h"
+#include "Image.h"
+#include "Label.h"
+#include "Memo.h"
+#include "Random.h"
+#include "SpeedButton.h"
+#include "SysUtils.h"
+#include "Timer.h"
+
+#include <array>
+#include <climits>
+#include <cstddef>
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+// A clock part as two digits at least: a "0" in front of values below 10.
+std::string TwoDigits(int Value)
+{
+    return (Value < 10 ? "0" : "") + IntToStr(Value);
+}
+
+} // namespace
+
+TForm1::TForm1()
+    : TForm("trainer/Unit1")
+{
+    Publish("Image1", Image1);
+    Publish("Label15", Label15);
+    Publish("Label16", Label16);
+    Publish("Label17", Label17);
+    Publish("Label18", Label18);
+    Publish("Label19", Label19);
+    Publish("Label20", Label20);
+    Publish("Label21", Label21);
+    Publish("Label22", Label22);
+    Publish("Label23", Label23);
+    Publish("Label24", Label24);
+    Publish("Label25", Label25);
+    Publish("Label26", Label26);
+    Publish("Label27", Label27);
+    Publish("Label28", Label28);
+    Publish("Label29", Label29);
+    Publish("Label1", Label1);
+    Publish("Label7", Label7);
+    Publish("Label8", Label8);
+    Publish("Label2", Label2);
+    Publish("Label3", Label3);
+    Publish("SpeedButton1", SpeedButton1);
+    Publish("SpeedButton2", SpeedButton2);
+    Publish("SpeedButton3", SpeedButton3);
+    Publish("SpeedButton4", SpeedButton4);
+    Publish("Label6", Label6);
+    Publish("Label9", Label9);
+    Publish("Label10", Label10);
+    Publish("Label11", Label11);
+    Publish("Label4", Label4);
+    Publish("Label5", Label5);
+    Publish("Memo1", Memo1);
+    Publish("CheckBox1", CheckBox1);
+    Publish("Timer1", Timer1);
+    Publish("FormCreate", &TForm1::FormCreate);
+    Publish("SpeedButton1Click", &TForm1::SpeedButton1Click);
+    Publish("SpeedButton2Click", &TForm1::SpeedButton2Click);
+    Publish("SpeedButton3Click", &TForm1::SpeedButton3Click);
+    Publish("SpeedButton4Click", &TForm1::SpeedButton4Click);
+    Publish("Timer1Timer", &TForm1::Timer1Timer);
+    LoadLayout();
+}
+
+void TForm1::FormCreate(TObject*)
+{
+    Randomize();
+    Level = 1;
+    Seconds = 0;
+    Minutes = 0;
+    Hours = 0;
+    ScanLevels(LevelStart);
+    LoadQuestions();
+    ShowQuestion();
+}
+
+void TForm1::LoadQuestions()
+{
+    // Set before the file is opened: a draw that fails after a wrong answer still leaves "+ ".
+    Mark = "+ ";
+    DrawQuestions(LevelStart, DrawRange, Questions);
+}
+
+void TForm1::ShowQuestion()
+{
+    const int L = Level;
+    Label29->SetCaption(Questions[L][1]);
+    Answers[1] = Questions[L][2];
+    RightAnswer = Questions[L][2];
+    Answers[2] = Questions[L][3];
+    Answers[3] = Questions[L][4];
+    Answers[4] = Questions[L][5];
+    ShuffleAnswers(Answers);
+    Label6->SetCaption(Answers[1]);
+    Label9->SetCaption(Answers[2]);
+    Label10->SetCaption(Answers[3]);
+    Label11->SetCaption(Answers[4]);
+}
+
+void TForm1::SpeedButton1Click(TObject*)
+{
+    AnswerClick(1);
+}
+
+void TForm1::SpeedButton2Click(TObject*)
+{
+    AnswerClick(2);
+}
+
+void TForm1::SpeedButton3Click(TObject*)
+{
+    AnswerClick(3);
+}
+
+void TForm1::SpeedButton4Click(TObject*)
+{
+    AnswerClick(4);
+}
+
+void TForm1::AnswerClick(int Index)
+{
+    // Questions stay empty until a draw succeeds, since a failed draw changes none of them and
+    // the key of a drawn level-1 record is never empty. Until then there is no question to
+    // answer: every answer would equal the empty right answer and be counted.
+    if (Questions == TQuestions{})
+        return;
+    if (Answers[Index] != RightAnswer)
+        Mark = "- ";
+    RegisterAnswer();
+    if (Mark == "- ")
+        LowerCategory();
+    Mark = "+ ";
+}
+
+void TForm1::RegisterAnswer()
+{
+    Rung(Level)->SetFontColor(clRed);
+    Memo1->AddLine(Mark + Questions[Level][1] + "   " + RightAnswer);
+    if (Mark == "+ ") {
+        // The counter stops at the largest value it can hold instead of wrapping.
+        const int Count = StrToInt(Label3->Caption());
+        Label3->SetCaption(IntToStr(Count < INT_MAX ? Count + 1 : Count));
+    }
+    Level = Level + 1;
+    if (Level == 16)
+        RestartRound();
+    else
+        ShowQuestion();
+}
+
+void TForm1::RestartRound()
+{
+    for (int L = 1; L <= 15; ++L)
+        Rung(L)->SetFontColor(clSkyBlue);
+    Repaint();
+    Level = 1;
+    ShowQuestion();
+}
+
+void TForm1::LowerCategory()
+{
+    if (!CheckBox1->Checked())
+        return;
+    LoadQuestions();
+    if (Level > 1)
+        Level = Level - 1;
+    ShowQuestion();
+}
+
+void TForm1::Timer1Timer(TObject*)
+{
+    Label5->SetCaption(TwoDigits(Hours) + ":" + TwoDigits(Minutes) + ":" + TwoDigits(Seconds));
+    Seconds = Seconds + 1;
+    if (Seconds == 60) {
+        Seconds = 0;
+        Minutes = Minutes + 1;
+        if (Minutes == 60) {
+            Minutes = 0;
+            Hours = Hours + 1;
+        }
+    }
+}
+
+TLabel* TForm1::Rung(int L) const
+{
+    // Label15 .. Label28 are the rungs of levels 1 to 14, Label1 the rung of level 15.
+    static constexpr std::array<TLabel * TForm1::*, 15> Rungs{&TForm1::Label15, &TForm1::Label16,
+        &TForm1::Label17, &TForm1::Label18, &TForm1::Label19, &TForm1::Label20, &TForm1::Label21,
+        &TForm1::Label22, &TForm1::Label23, &TForm1::Label24, &TForm1::Label25, &TForm1::Label26,
+        &TForm1::Label27, &TForm1::Label28, &TForm1::Label1};
+    return this->*Rungs.at(static_cast<std::size_t>(L - 1));
+}

@@ -1,0 +1,6 @@
+#include "MainBlock.h"
+
+int main()
+{
+    MainBlock();
+}
