@@ -346,9 +346,10 @@ void TLayoutReader::ReadImage(TProperties& Props, const std::string& Name)
     if (!EndsWith(Picture, ".jpg") && !EndsWith(Picture, ".jpeg"))
         Props.Fail("\"Picture\": \"" + Picture + "\" is not a JPEG file");
     QWidget* Parent = ClientAligned ? State.Window->Viewport() : State.Window->ClientArea();
+    QByteArray Jpeg = ReadResource(Props, Picture);
     TImageWidget* Widget = nullptr;
     try {
-        Widget = new TImageWidget(Parent, ReadResource(Props, Picture), Stretch);
+        Widget = new TImageWidget(Parent, std::move(Jpeg), Stretch);
     } catch (const Exception& E) {
         Props.Fail("\"" + Picture + "\": " + E.Message());
     }

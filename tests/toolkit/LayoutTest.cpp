@@ -21,6 +21,9 @@
 #include <QWidget>
 
 #include <memory>
+#include <ostream>
+#include <set>
+#include <string>
 
 using ::testing::HasSubstr;
 
@@ -33,6 +36,11 @@ struct RealLayout {
     QSize ClientSize;
     int Components; // with the menu items
 };
+
+void PrintTo(const RealLayout& Row, std::ostream* Out)
+{
+    *Out << Row.Layout;
+}
 
 class RealLayoutTest : public ToolkitTest, public ::testing::WithParamInterface<RealLayout> { };
 
@@ -69,16 +77,19 @@ TEST_P(RealLayoutTest, LoadsWithEveryNamedComponentAndShows)
         const bool KeepsRight
             = Component.value(QStringLiteral("Alignment")).toString() == QLatin1String("taRightJustify")
             && Component.value(QStringLiteral("AutoSize")).toBool(true);
-        if (KeepsRight)
-            EXPECT_EQ(Widget->x() + Widget->width(), Left + Component.value(QStringLiteral("Width")).toInt())
-                << Name;
-        else
-            EXPECT_EQ(Widget->x(), Left) << Name;
+        const int Right = Left + Component.value(QStringLiteral("Width")).toInt();
+        EXPECT_EQ(KeepsRight ? Widget->x() + Widget->width() : Widget->x(), KeepsRight ? Right : Left)
+            << Name;
         EXPECT_EQ(Widget->y(), Component.value(QStringLiteral("Top")).toInt()) << Name;
     }
     Form->Show();
     Application->ProcessMessages();
-    const auto* Scroll = Form->Widget(GetParam().FormName)->findChild<QScrollArea*>();
+    const QWidget* Window = Form->Widget(GetParam().FormName);
+    EXPECT_EQ(Window->pos(),
+        QPoint(Layout.value(QStringLiteral("Left")).toInt(), Layout.value(QStringLiteral("Top")).toInt()));
+    EXPECT_EQ(Window->size() + QSize(8, 34),
+        QSize(Layout.value(QStringLiteral("Width")).toInt(), Layout.value(QStringLiteral("Height")).toInt()));
+    const auto* Scroll = Window->findChild<QScrollArea*>();
     EXPECT_EQ(Scroll->viewport()->size(), GetParam().ClientSize);
     EXPECT_FALSE(Scroll->horizontalScrollBar()->isVisible());
     EXPECT_FALSE(Scroll->verticalScrollBar()->isVisible());
@@ -94,5 +105,69 @@ INSTANTIATE_TEST_SUITE_P(Windows, RealLayoutTest,
         RealLayout{"RightAnswer", "game/Unit7", "Form7", {295, 90}, 2},
         RealLayout{"TrainerMain", "trainer/Unit1", "Form1", {666, 490}, 34}),
     [](const ::testing::TestParamInfo<RealLayout>& Info) { return std::string(Info.param.Name); });
+
+} // namespace
+
+namespace {
+
+struct BrokenLayout {
+    const char* Name;
+    const char* Layout;
+    std::set<std::string> Unpublished;
+    std::string ExtraPublished;
+    const char* Message;
+};
+
+void PrintTo(const BrokenLayout& Row, std::ostream* Out)
+{
+    *Out << Row.Layout;
+}
+
+class BrokenLayoutTest : public ToolkitTest, public ::testing::WithParamInterface<BrokenLayout> { };
+
+TEST_P(BrokenLayoutTest, FailsNamingTheFileAndTheName)
+{
+    try {
+        TTestForm Form(GetParam().Layout, GetParam().Unpublished, GetParam().ExtraPublished);
+        FAIL() << "the layout loaded";
+    } catch (const Exception& E) {
+        EXPECT_EQ(E.Message(), GetParam().Message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, BrokenLayoutTest,
+    ::testing::Values(BrokenLayout{"UnknownClass", "test/broken/UnknownClass", {}, {},
+                          "resources/test/broken/UnknownClass.json: Panel1: unknown class \"TPanel\""},
+        BrokenLayout{"UnknownProperty", "test/broken/UnknownProperty", {}, {},
+            "resources/test/broken/UnknownProperty.json: Label1: unknown property \"Captoin\""},
+        BrokenLayout{"UnknownFormProperty", "test/broken/UnknownFormProperty", {}, {},
+            "resources/test/broken/UnknownFormProperty.json: Broken: unknown property \"Visibel\""},
+        BrokenLayout{"UnknownHandler", "test/broken/UnknownHandler", {}, {},
+            "resources/test/broken/UnknownHandler.json: Button1: \"OnClick\": the form class publishes no "
+            "handler \"Button1Clik\""},
+        BrokenLayout{"UnknownColour", "test/broken/UnknownColour", {}, {},
+            "resources/test/broken/UnknownColour.json: Label1: \"Font\": \"Color\": unknown colour "
+            "\"clPink\""},
+        BrokenLayout{"MissingWidth", "test/broken/MissingWidth", {}, {},
+            "resources/test/broken/MissingWidth.json: Label1: missing property \"Width\""},
+        BrokenLayout{"TextForANumber", "test/broken/WrongType", {}, {},
+            "resources/test/broken/WrongType.json: Label1: \"Left\" is not an integer"},
+        BrokenLayout{"TwoComponentsOfOneName", "test/broken/TwiceNamed", {}, {},
+            "resources/test/broken/TwiceNamed.json: Label1: a second component of this name"},
+        BrokenLayout{"MissingPicture", "test/broken/MissingPicture", {}, {},
+            "resources/test/broken/MissingPicture.json: Image1: \"nothing.jpg\" is not among the program's "
+            "resources"},
+        BrokenLayout{"TimerWithAPlace", "test/broken/TimerWithPlace", {}, {},
+            "resources/test/broken/TimerWithPlace.json: Timer1: unknown property \"Left\""},
+        BrokenLayout{"NotJson", "test/broken/NotJson", {}, {},
+            "resources/test/broken/NotJson.json: unterminated array at offset 62"},
+        BrokenLayout{"NoSuchLayout", "test/Nothing", {}, {},
+            "resources/test/Nothing.json: the layout is not among the program's resources"},
+        BrokenLayout{"ComponentNotPublished", "test/Probe", {"Label2"}, {},
+            "resources/test/Probe.json: Label2: the form class publishes no component of this name"},
+        BrokenLayout{"PublishedComponentMissing", "test/Probe", {}, "Label9",
+            "resources/test/Probe.json: Label9: the form class publishes a component that the layout does "
+            "not have"}),
+    [](const ::testing::TestParamInfo<BrokenLayout>& Info) { return std::string(Info.param.Name); });
 
 } // namespace
