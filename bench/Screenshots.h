@@ -1,0 +1,25 @@
+#pragma once
+
+#include "WorkDir.h"
+
+#include <filesystem>
+#include <string>
+
+class TForm;
+
+// The frame of a screenshots program: the folder named on the command line, a fresh working
+// folder holding the sample question base and statistics, and error boxes written to stderr
+// instead of shown. Creating it initialises the application.
+class ScreenshotSession {
+public:
+    ScreenshotSession(int argc, char** argv);
+    ScreenshotSession(const ScreenshotSession&) = delete;
+    ScreenshotSession& operator=(const ScreenshotSession&) = delete;
+
+    // Handles the waiting events, then saves the form's window as "<Name>.png" in the folder.
+    void Shoot(const TForm& Form, const std::string& Name) const;
+
+private:
+    std::filesystem::path Folder;
+    TempWorkDir WorkDir;
+};
