@@ -15,7 +15,6 @@ class TLabelWidget : public QWidget {
 public:
     TLabelWidget(QWidget* Parent, TLabelStyle Style);
 
-    const QString& Text() const { return Shown; }
     // Sets the text; a label that sizes itself to its text does so, keeping its left edge, or
     // its right edge when it is right-aligned.
     void SetText(const QString& Value);

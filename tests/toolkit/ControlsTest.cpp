@@ -26,6 +26,29 @@ using ::testing::IsEmpty;
 
 namespace {
 
+void Mouse(QWidget* Widget, QEvent::Type Type, QPoint At)
+{
+    QMouseEvent Event(Type, At, Widget->mapToGlobal(At), Qt::LeftButton,
+        Type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Widget, &Event);
+}
+
+void Key(int Code)
+{
+    QWidget* Target = QApplication::focusWidget();
+    ASSERT_NE(Target, nullptr);
+    QKeyEvent Press(QEvent::KeyPress, Code, Qt::NoModifier);
+    QApplication::sendEvent(Target, &Press);
+    QKeyEvent Release(QEvent::KeyRelease, Code, Qt::NoModifier);
+    QApplication::sendEvent(Target, &Release);
+}
+
+std::string FocusName()
+{
+    const QWidget* Focus = QApplication::focusWidget();
+    return Focus ? Focus->objectName().toStdString() : "";
+}
+
 class ControlsTest : public ToolkitTest {
 protected:
     void SetUp() override
@@ -35,29 +58,6 @@ protected:
         Probe->Show();
         Application->ProcessMessages();
         TakeCalls();
-    }
-
-    static void Mouse(QWidget* Widget, QEvent::Type Type, QPoint At)
-    {
-        QMouseEvent Event(Type, At, Widget->mapToGlobal(At), Qt::LeftButton,
-            Type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(Widget, &Event);
-    }
-
-    static void Key(int Code)
-    {
-        QWidget* Target = QApplication::focusWidget();
-        ASSERT_NE(Target, nullptr);
-        QKeyEvent Press(QEvent::KeyPress, Code, Qt::NoModifier);
-        QApplication::sendEvent(Target, &Press);
-        QKeyEvent Release(QEvent::KeyRelease, Code, Qt::NoModifier);
-        QApplication::sendEvent(Target, &Release);
-    }
-
-    std::string FocusName() const
-    {
-        const QWidget* Focus = QApplication::focusWidget();
-        return Focus ? Focus->objectName().toStdString() : "";
     }
 
     TProbe* Probe = nullptr;
@@ -140,6 +140,42 @@ TEST_F(ControlsTest, OnlyPushButtonsMemoAndCheckBoxTakeTheFocusInTabOrder)
     for (const char* Name : {"Label1", "SpeedButton1", "Bevel1"})
         EXPECT_EQ(Probe->Widget(Name)->focusPolicy(), Qt::NoFocus) << Name;
 }
+
+struct TabCase {
+    const char* Name;
+    const char* Layout;
+    const char* Form;
+    std::vector<std::string> Order;
+};
+
+void PrintTo(const TabCase& Row, std::ostream* Out)
+{
+    *Out << Row.Name;
+}
+
+class RealTabOrderTest : public ToolkitTest, public ::testing::WithParamInterface<TabCase> { };
+
+TEST_P(RealTabOrderTest, TabRunsOverTheFocusableControlsOnlyStartingWithTheFirst)
+{
+    TTestForm Form(GetParam().Layout);
+    Form.Show();
+    Application->ProcessMessages();
+    std::vector<std::string> Visited = {FocusName()};
+    for (std::size_t Step = 0; Step < GetParam().Order.size(); ++Step) {
+        Key(Qt::Key_Tab);
+        Visited.push_back(FocusName());
+    }
+    std::vector<std::string> Expected = GetParam().Order;
+    Expected.push_back(Expected.front());
+    EXPECT_EQ(Visited, Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, RealTabOrderTest,
+    ::testing::Values(
+        TabCase{"GameHintButtons", "game/Unit1", "Form1", {"Button6", "Button7", "Button8", "Button5"}},
+        TabCase{"TrainerMemoAndCheckBox", "trainer/Unit1", "Form1", {"Memo1", "CheckBox1"}},
+        TabCase{"RightAnswerOk", "game/Unit7", "Form7", {"Button1"}}),
+    [](const ::testing::TestParamInfo<TabCase>& Info) { return std::string(Info.param.Name); });
 
 struct KeyCase {
     const char* Name;
