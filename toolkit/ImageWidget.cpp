@@ -18,6 +18,8 @@ TImageWidget::TImageWidget(QWidget* Parent, QByteArray Jpeg, bool StretchIt)
     , Stretch(StretchIt)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A stretched picture covers all of its place: nothing beneath it needs painting.
+    setAttribute(Qt::WA_OpaquePaintEvent, Stretch);
 }
 
 void TImageWidget::FillParent()
@@ -53,9 +55,11 @@ bool TImageWidget::Decode()
 
 void TImageWidget::paintEvent(QPaintEvent* Event)
 {
-    if (!Decode())
-        return;
     QPainter Painter(this);
+    if (!Decode()) {
+        Painter.fillRect(Event->rect(), palette().color(QPalette::Window));
+        return;
+    }
     if (!Stretch) {
         Painter.drawImage(0, 0, Decoded);
         return;

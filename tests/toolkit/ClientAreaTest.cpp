@@ -72,4 +72,20 @@ TEST_F(ClientAreaTest, ALabelGrowingPastTheRightEdgeBringsTheScrollBar)
     EXPECT_FALSE(ScrollBarsShown());
 }
 
+TEST(BrokenPictureTest, IsReportedOnceAfterTheFirstPaintAndLeavesTheWindowColour)
+{
+    ErrorRecorder Errors;
+    TTestForm Form("test/BrokenPicture");
+    Form.Show();
+    QWidget* Window = Form.Widget("BrokenPicture");
+    QImage Drawn(Window->size(), QImage::Format_RGB32);
+    Window->render(&Drawn);
+    Window->render(&Drawn);
+    EXPECT_TRUE(Errors.Texts().empty()); // not from inside the paint
+    Application->ProcessMessages();
+    ASSERT_EQ(Errors.Texts().size(), 1U);
+    EXPECT_THAT(Errors.Texts().front(), ::testing::HasSubstr("Premature end of JPEG file"));
+    EXPECT_EQ(Drawn.pixelColor(100, 50), Window->palette().color(QPalette::Window));
+}
+
 } // namespace

@@ -36,6 +36,17 @@ TEST_F(FormTest, CreatingRunsTheCreationHandlerAndLeavesAHiddenFormHidden)
     EXPECT_EQ(Application->MainForm(), Probe);
 }
 
+TEST_F(FormTest, DestroyingTheFormsForgetsTheMainAndTheActiveForm)
+{
+    CreateBoth();
+    Second->Show();
+    Application->DestroyForms();
+    EXPECT_EQ(Application->MainForm(), nullptr);
+    EXPECT_EQ(Application->ActiveForm(), nullptr);
+    Application->CreateForm(Second);
+    EXPECT_EQ(Application->MainForm(), Second);
+}
+
 TEST_F(FormTest, ShowOfAHiddenFormRunsShowThenActivateBeforeItReturns)
 {
     Application->CreateForm(Probe);
