@@ -173,12 +173,12 @@ private:
 
 namespace {
 
-TFontSpec ReadFont(TProperties& Props, const TFontSpec& Default)
+TLayoutFont ReadFont(TProperties& Props, const TLayoutFont& Default)
 {
     if (!Props.Has("Font"))
         return Default;
     TProperties Font(Props.Object("Font"), Props.Where() + ": \"Font\"");
-    TFontSpec Result;
+    TLayoutFont Result;
     Result.Height = Font.Int("Height", Result.Height);
     Result.Bold = Font.Bool("Bold", Result.Bold);
     Result.Color = Font.Color("Color", Result.Color);
@@ -218,7 +218,7 @@ void TLayoutReader::Load()
     const int Width = Props.Int("Width");
     const int Height = Props.Int("Height");
     const TColor Color = Props.Color("Color", clBtnFace);
-    FormFont = ReadFont(Props, TFontSpec{});
+    FormFont = ReadFont(Props, TLayoutFont{});
     State.VisibleAtStart = Props.Bool("Visible", false);
     Form.OnCreate = Handler(Props, "OnCreate");
     Form.OnShow = Handler(Props, "OnShow");
@@ -270,14 +270,14 @@ void TLayoutReader::ReadComponent(const QJsonValue& Value)
     Props.Finish();
 }
 
-TFontSpec TLayoutReader::PlaceWidget(TProperties& Props, QWidget* Widget)
+TLayoutFont TLayoutReader::PlaceWidget(TProperties& Props, QWidget* Widget)
 {
     const int Left = Props.Int("Left");
     const int Top = Props.Int("Top");
     const int Width = Props.Int("Width");
     const int Height = Props.Int("Height");
     Widget->setGeometry(Left, Top, Width, Height);
-    const TFontSpec Font = ReadFont(Props, FormFont);
+    const TLayoutFont Font = ReadFont(Props, FormFont);
     Widget->setFont(SubstituteFont(Font.Height, Font.Bold));
     const std::string Hint = Props.Text("Hint");
     if (Props.Bool("ShowHint", false) && !Hint.empty())
@@ -285,7 +285,7 @@ TFontSpec TLayoutReader::PlaceWidget(TProperties& Props, QWidget* Widget)
     return Font;
 }
 
-void TLayoutReader::SetUpControl(TProperties& Props, TControl* Control, const TFontSpec& Font)
+void TLayoutReader::SetUpControl(TProperties& Props, TControl* Control, const TLayoutFont& Font)
 {
     Control->SetFontColor(Font.Color);
     Control->SetEnabled(Props.Bool("Enabled", true));
@@ -353,7 +353,7 @@ void TLayoutReader::ReadImage(TProperties& Props, const std::string& Name)
     } catch (const Exception& E) {
         Props.Fail("\"" + Picture + "\": " + E.Message());
     }
-    const TFontSpec Font = PlaceWidget(Props, Widget);
+    const TLayoutFont Font = PlaceWidget(Props, Widget);
     if (ClientAligned) {
         // It fills the visible client area, under the client area's components, and does
         // not count for the scroll range.
@@ -370,7 +370,7 @@ void TLayoutReader::ReadBevel(TProperties& Props, const std::string& Name)
     Props.Choice("Shape", {"bsBox"}, 0);
     Props.Choice("Style", {"bsLowered"}, 0);
     auto* Widget = new TBevelWidget(State.Window->ClientArea());
-    const TFontSpec Font = PlaceWidget(Props, Widget);
+    const TLayoutFont Font = PlaceWidget(Props, Widget);
     SetUpControl(Props, Store(new TBevel(Name, Widget)), Font);
 }
 
@@ -383,7 +383,7 @@ void TLayoutReader::ReadLabel(TProperties& Props, const std::string& Name)
     Style.WordWrap = Props.Bool("WordWrap", false);
     Style.Transparent = Props.Bool("Transparent", false);
     auto* Widget = new TLabelWidget(State.Window->ClientArea(), Style);
-    const TFontSpec Font = PlaceWidget(Props, Widget);
+    const TLayoutFont Font = PlaceWidget(Props, Widget);
     TLabel* Label = Store(new TLabel(Name, Widget));
     SetUpControl(Props, Label, Font);
     // Set here rather than through SetCaption, so that an empty caption sizes the label too.
@@ -408,7 +408,7 @@ void TLayoutReader::ReadSpeedButton(TProperties& Props, const std::string& Name)
     if (Props.Has("Glyph"))
         Pixmaps = Glyph(Props, Props.Text("Glyph"));
     auto* Widget = new TSpeedButtonWidget(State.Window->ClientArea(), Pixmaps.first, Pixmaps.second);
-    const TFontSpec Font = PlaceWidget(Props, Widget);
+    const TLayoutFont Font = PlaceWidget(Props, Widget);
     TSpeedButton* Button = Store(new TSpeedButton(Name, Widget));
     SetUpControl(Props, Button, Font);
     Button->OnClick = Handler(Props, "OnClick");
@@ -418,7 +418,7 @@ void TLayoutReader::ReadButton(TProperties& Props, const std::string& Name)
 {
     const std::string Caption = Props.Text("Caption");
     auto* Widget = new QPushButton(QString::fromStdString(Caption), State.Window->ClientArea());
-    const TFontSpec Font = PlaceWidget(Props, Widget);
+    const TLayoutFont Font = PlaceWidget(Props, Widget);
     TakesFocus(Props, Widget);
     // Enter presses the button that has the focus, as it presses the default button.
     Widget->setAutoDefault(true);
@@ -483,7 +483,7 @@ void TLayoutReader::ReadMemo(TProperties& Props, const std::string& Name)
     // A horizontal scroll bar means lines are not wrapped.
     Widget->setLineWrapMode(ScrollBars ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     Widget->setPlainText(Lines.join(QString()));
-    const TFontSpec Font = PlaceWidget(Props, Widget);
+    const TLayoutFont Font = PlaceWidget(Props, Widget);
     TakesFocus(Props, Widget);
     SetUpControl(Props, Store(new TMemo(Name, Widget)), Font);
 }
@@ -495,7 +495,7 @@ void TLayoutReader::ReadCheckBox(TProperties& Props, const std::string& Name)
     auto* Widget = new TCheckBoxWidget(State.Window->ClientArea(), CaptionLeft);
     Widget->setText(QString::fromStdString(Caption));
     Widget->setChecked(Props.Bool("Checked", false));
-    const TFontSpec Font = PlaceWidget(Props, Widget);
+    const TLayoutFont Font = PlaceWidget(Props, Widget);
     TakesFocus(Props, Widget);
     SetUpControl(Props, Store(new TCheckBox(Name, Widget, Utf8ToAnsi(Caption))), Font);
 }

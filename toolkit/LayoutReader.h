@@ -19,7 +19,7 @@ class TProperties;
 struct TFormState;
 
 // What a layout says of a font: pixel height (negative: the character height), weight, colour.
-struct TFontSpec {
+struct TLayoutFont {
     int Height = -11;
     bool Bold = false;
     TColor Color = clWindowText;
@@ -48,9 +48,9 @@ private:
     void ReadCheckBox(TProperties& Props, const std::string& Name);
 
     // Geometry, font and pop-up hint of a control's widget; returns the font for its colour.
-    TFontSpec PlaceWidget(TProperties& Props, QWidget* Widget);
+    TLayoutFont PlaceWidget(TProperties& Props, QWidget* Widget);
     // Enabled state and font colour, which the component itself keeps.
-    void SetUpControl(TProperties& Props, TControl* Control, const TFontSpec& Font);
+    void SetUpControl(TProperties& Props, TControl* Control, const TLayoutFont& Font);
     // A control that takes the focus: its place in the tab order.
     void TakesFocus(TProperties& Props, QWidget* Widget);
     TNotifyEvent Handler(TProperties& Props, const char* Event);
@@ -62,7 +62,7 @@ private:
 
     TForm& Form;
     TFormState& State;
-    TFontSpec FormFont;
+    TLayoutFont FormFont;
     std::set<std::string> Names;         // the layout's components and menu items
     std::set<std::string> BoundHandlers; // the published handlers that the layout names
     struct TFocusable {
