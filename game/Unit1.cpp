@@ -168,9 +168,11 @@ void TForm1::NextLevel()
     Rung(Level)->SetFontColor(clRed);
     ++Level;
     if (Level == 16) {
-        // The win window counts the win by reading Level 16.
-        Form3->Show();
+        // The game is over before the win window counts the win (reading Level 16): while a
+        // report of that count waits in its box, the countdown ticks on and must not lose the
+        // game that has just been won.
         GameOver = true;
+        Form3->Show();
     } else
         ShowQuestion();
 }
@@ -263,8 +265,8 @@ void TForm1::Button7Click(TObject*)
     // RightAnswer still holds the answer of the question just passed.
     Form7->Show();
     if (Level == 16) {
-        Form3->Show();
         GameOver = true;
+        Form3->Show();
     } else
         ShowQuestion();
 }

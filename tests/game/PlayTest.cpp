@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 
+#include "Application.h"
 #include "Button.h"
 #include "Label.h"
 #include "MainMenu.h"
@@ -21,6 +22,11 @@ using PlayTest = GameTest;
 
 // A level passed by a right answer or by the "100%" hint, at levels 1 to 15.
 enum class TPass { RightAnswer, HundredPercent };
+
+std::string NameOf(TPass Pass)
+{
+    return Pass == TPass::RightAnswer ? "RightAnswer" : "HundredPercent";
+}
 
 class PassLevelTest : public GameTest, public ::testing::WithParamInterface<std::tuple<int, TPass>> { };
 
@@ -75,8 +81,7 @@ TEST_P(PassLevelTest, MarksTheRungAndMovesOnOrWins)
 INSTANTIATE_TEST_SUITE_P(Levels, PassLevelTest,
     ::testing::Combine(::testing::Range(1, 16), ::testing::Values(TPass::RightAnswer, TPass::HundredPercent)),
     [](const ::testing::TestParamInfo<std::tuple<int, TPass>>& Info) {
-        return std::string(std::get<1>(Info.param) == TPass::RightAnswer ? "RightAnswer" : "HundredPercent")
-            + "AtLevel" + std::to_string(std::get<0>(Info.param));
+        return NameOf(std::get<1>(Info.param)) + "AtLevel" + std::to_string(std::get<0>(Info.param));
     });
 
 class WrongAnswerTest : public GameTest, public ::testing::WithParamInterface<int> { };
@@ -164,6 +169,38 @@ INSTANTIATE_TEST_SUITE_P(Handlers, WhileGameOverTest,
         TIdleHandler{"HundredPercent", &TForm1::Button7Click},
         TIdleHandler{"CountdownTick", &TForm1::Timer1Timer}),
     [](const ::testing::TestParamInfo<TIdleHandler>& Info) { return std::string(Info.param.Name); });
+
+// The error box of a failed count runs an event loop of its own, in which the countdown ticks on.
+class CountdownDuringReportTest : public GameTest, public ::testing::WithParamInterface<TPass> { };
+
+TEST_P(CountdownDuringReportTest, AGameWonCannotBeLostWhileTheReportOfItsCountIsOpen)
+{
+    std::filesystem::remove("stat.txt");
+    StartGame();
+    ClimbTo(15);
+    std::vector<std::string> Reports;
+    Application->SetErrorReporter([&Reports](const std::string&, const std::string& Text) {
+        Reports.push_back(Text);
+        for (int Tick = 0; Tick < 61; ++Tick)
+            Form1->Timer1->Tick();
+    });
+
+    if (GetParam() == TPass::RightAnswer)
+        Form1->SpeedButton1->Click();
+    else
+        Form1->Button7->Click();
+
+    EXPECT_EQ(Reports, std::vector<std::string>{"File not found."});
+    EXPECT_TRUE(Form1->GameOver);
+    EXPECT_EQ(Form1->Level, 16);
+    EXPECT_TRUE(Form3->Visible());
+    EXPECT_FALSE(Form2->Visible());
+    EXPECT_EQ(Form1->Label2->Caption(), "60");
+}
+
+INSTANTIATE_TEST_SUITE_P(Wins, CountdownDuringReportTest,
+    ::testing::Values(TPass::RightAnswer, TPass::HundredPercent),
+    [](const ::testing::TestParamInfo<TPass>& Info) { return NameOf(Info.param); });
 
 TEST_F(PlayTest, AnAnswerIsRightWhenItsTextEqualsTheRightAnswerByteForByte)
 {
