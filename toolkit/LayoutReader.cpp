@@ -81,9 +81,9 @@ public:
         const QJsonValue Value = Take(Key);
         if (Value.isUndefined())
             return Default;
-        const double Number = Value.toDouble(0.5);
-        if (!Value.isDouble() || Number != std::floor(Number) || Number < std::numeric_limits<int>::min()
-            || Number > std::numeric_limits<int>::max())
+        const double Number = Value.toDouble();
+        const bool Integral = Value.isDouble() && Number == std::floor(Number);
+        if (!Integral || Number < std::numeric_limits<int>::min() || Number > std::numeric_limits<int>::max())
             Fail(std::string("\"") + Key + "\" is not an integer");
         return static_cast<int>(Number);
     }
