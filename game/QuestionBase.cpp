@@ -38,6 +38,19 @@ Exception WrongLevelCount(int Records, int Runs, int FirstExtraRecord)
     return Exception(Utf8ToAnsi(Message));
 }
 
+void ShuffleAnswers(TAnswers& Answers)
+{
+    TArray<double, 1, 4> Keys;
+    for (int Position = 1; Position <= 4; ++Position)
+        Keys[Position] = Random();
+    for (int I = 1; I <= 3; ++I)
+        for (int J = I + 1; J <= 4; ++J)
+            if (Keys[I] < Keys[J]) {
+                std::swap(Keys[I], Keys[J]);
+                std::swap(Answers[I], Answers[J]);
+            }
+}
+
 } // namespace
 
 void ScanLevels(TLevelStart& LevelStart)
@@ -94,15 +107,12 @@ void DrawQuestions(TLevelStart& LevelStart, int& DrawRange, TQuestions& Question
     Questions = std::move(Drawn);
 }
 
-void ShuffleAnswers(TAnswers& Answers)
+void DealAnswers(const TQuestionRecord& Record, TAnswers& Answers, std::string& RightAnswer)
 {
-    TArray<double, 1, 4> Keys;
-    for (int Position = 1; Position <= 4; ++Position)
-        Keys[Position] = Random();
-    for (int I = 1; I <= 3; ++I)
-        for (int J = I + 1; J <= 4; ++J)
-            if (Keys[I] < Keys[J]) {
-                std::swap(Keys[I], Keys[J]);
-                std::swap(Answers[I], Answers[J]);
-            }
+    Answers[1] = Record[2];
+    RightAnswer = Record[2];
+    Answers[2] = Record[3];
+    Answers[3] = Record[4];
+    Answers[4] = Record[5];
+    ShuffleAnswers(Answers);
 }

@@ -11,9 +11,10 @@
 // Where the run of each level 1..15 begins, then the number of records plus 1; all 0 until a
 // level scan has succeeded.
 using TLevelStart = TArray<int, 1, 16>;
-// The record drawn for each level: column 1 the question, 2 the right answer, 3 to 5 the wrong
-// answers, 6 the group key.
-using TQuestions = TArray<TArray<std::string, 1, 6>, 1, 15>;
+// A record: column 1 the question, 2 the right answer, 3 to 5 the wrong answers, 6 the group key.
+using TQuestionRecord = TArray<std::string, 1, 6>;
+// The record drawn for each level.
+using TQuestions = TArray<TQuestionRecord, 1, 15>;
 // The four answers of the question on screen, in display order.
 using TAnswers = TArray<std::string, 1, 4>;
 
@@ -24,9 +25,12 @@ void ScanLevels(TLevelStart& LevelStart);
 
 // The draw: DrawRange becomes the number of records, then one record is picked for each level
 // by rejection over the whole base and read into Questions, in one forward pass over the file.
-// When LevelStart holds no levels yet (the scan at start-up failed), it scans first.
+// When LevelStart holds no levels yet (the scan at start-up failed), it scans first. Questions
+// changes only when the whole draw succeeds: a failure keeps the previous draw, every row whole.
 void DrawQuestions(TLevelStart& LevelStart, int& DrawRange, TQuestions& Questions);
 
-// Shuffles the four answers: a random key for each position 1 to 4, drawn in that order, then
-// an exchange sort into falling key order that exchanges only on a strictly smaller key.
-void ShuffleAnswers(TAnswers& Answers);
+// Deals a record's answers for display: Answers gets columns 2 to 5 in the base's order and
+// RightAnswer column 2. Then Answers is shuffled: a random key for each position 1 to 4, drawn
+// in that order, and an exchange sort into falling key order that exchanges only on a strictly
+// smaller key.
+void DealAnswers(const TQuestionRecord& Record, TAnswers& Answers, std::string& RightAnswer);

@@ -94,12 +94,7 @@ void TForm1::ShowQuestion()
 {
     const int L = Level;
     Label29->SetCaption(Questions[L][1]);
-    Answers[1] = Questions[L][2];
-    RightAnswer = Questions[L][2];
-    Answers[2] = Questions[L][3];
-    Answers[3] = Questions[L][4];
-    Answers[4] = Questions[L][5];
-    ShuffleAnswers(Answers);
+    DealAnswers(Questions[L], Answers, RightAnswer);
     Label6->SetCaption(Answers[1]);
     Label9->SetCaption(Answers[2]);
     Label10->SetCaption(Answers[3]);

@@ -271,15 +271,20 @@ struct ShuffleCase {
 
 class AnswerShuffle : public testing::TestWithParam<ShuffleCase> { };
 
-TEST_P(AnswerShuffle, SortsTheAnswersByFallingKey)
+TEST_P(AnswerShuffle, DealsTheAnswersByFallingKeyAndKeepsTheRightOneApart)
 {
     ScriptRandom(GetParam().Keys);
+    TQuestionRecord Record;
+    Record[1] = "Q";
+    Record[2] = "R";
+    Record[3] = "W1";
+    Record[4] = "W2";
+    Record[5] = "W3";
+    Record[6] = "key";
     TAnswers Answers;
-    Answers[1] = "R";
-    Answers[2] = "W1";
-    Answers[3] = "W2";
-    Answers[4] = "W3";
-    ShuffleAnswers(Answers);
+    std::string RightAnswer;
+    DealAnswers(Record, Answers, RightAnswer);
+    EXPECT_EQ(RightAnswer, "R");
     EXPECT_EQ(ScriptedRandomLeft(), 0u);
     EndRandomScript();
     for (int Position = 1; Position <= 4; ++Position)
