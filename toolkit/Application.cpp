@@ -6,6 +6,7 @@
 #include "FormState.h"
 #include "FormWindow.h"
 #include "Handlers.h"
+#include "SysUtils.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -98,7 +99,9 @@ TForm* TApplication::ActiveForm() const
 
 void TApplication::ShowException(const std::exception& E)
 {
-    std::string Text = E.what();
+    // The runtime's own exceptions keep their whole message, also past a NUL byte.
+    const auto* Own = dynamic_cast<const Exception*>(&E);
+    std::string Text = Own != nullptr ? Own->Message() : E.what();
     if (!Text.empty() && static_cast<unsigned char>(Text.back()) > '.')
         Text += '.';
     if (Reporter) {

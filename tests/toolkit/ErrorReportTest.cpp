@@ -44,6 +44,13 @@ INSTANTIATE_TEST_SUITE_P(Messages, ErrorReportTest,
         ReportCase{"Empty", "", ""}),
     [](const ::testing::TestParamInfo<ReportCase>& Info) { return std::string(Info.param.Name); });
 
+TEST_F(ToolkitTest, ReportsAWholeMessageAlsoPastANulByte)
+{
+    const std::string Line("a\0b", 3);
+    Application->ShowException(EConvertError("'" + Line + "' is not a valid integer value"));
+    EXPECT_THAT(Errors.Texts(), ElementsAre("'" + Line + "' is not a valid integer value."));
+}
+
 TEST(ErrorBoxTest, IsAModalCriticalBoxWithOneOkButtonOnANestedEventLoop)
 {
     Application->SetTitle("Kvizora");
