@@ -2,8 +2,8 @@
 
 #include "Application.h"
 #include "Form.h"
+#include "Windows.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -26,26 +26,13 @@ std::filesystem::path FolderArgument(int argc, char** argv)
     return Folder;
 }
 
-QWidget* WindowOf(const TForm& Form)
-{
-    for (QWidget* Window : QApplication::topLevelWidgets())
-        if (Window->objectName() == QString::fromStdString(Form.Name()))
-            return Window;
-    throw std::runtime_error("no window for " + Form.Name());
-}
-
 } // namespace
 
 ScreenshotSession::ScreenshotSession(int argc, char** argv)
     : Folder(FolderArgument(argc, argv))
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    for (const char* Name : {"base.txt", "stat.txt"})
-        std::filesystem::copy_file(std::filesystem::path(KVIZORA_RESOURCES) / Name, WorkDir.Path() / Name);
     Application->Initialize();
-    Application->SetErrorReporter([](const std::string& Caption, const std::string& Text) {
-        std::cerr << "error box \"" << Caption << "\": " << Text << "\n";
-    });
 }
 
 void ScreenshotSession::Shoot(const TForm& Form, const std::string& Name) const

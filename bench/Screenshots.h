@@ -1,15 +1,14 @@
 #pragma once
 
-#include "WorkDir.h"
+#include "SampleFolder.h"
 
 #include <filesystem>
 #include <string>
 
 class TForm;
 
-// The frame of a screenshots program: the folder named on the command line, a fresh working
-// folder holding the sample question base and statistics, and error boxes written to stderr
-// instead of shown. Creating it initialises the application.
+// The frame of a screenshots program: the folder named on the command line and a sample working
+// folder. Creating it initialises the application.
 class ScreenshotSession {
 public:
     ScreenshotSession(int argc, char** argv);
@@ -21,5 +20,5 @@ public:
 
 private:
     std::filesystem::path Folder;
-    TempWorkDir WorkDir;
+    SampleFolder Samples;
 };
