@@ -45,10 +45,10 @@ EInOutError::EInOutError(int ErrorCode)
 
 int StrToInt(const std::string& Text)
 {
-    const EConvertError Invalid("'" + Text + "' is not a valid integer value");
+    const auto Invalid = [&Text] { return EConvertError("'" + Text + "' is not a valid integer value"); };
     std::size_t Index = Text.find_first_not_of(' ');
     if (Index == std::string::npos)
-        throw Invalid;
+        throw Invalid();
     const bool Negative = Text[Index] == '-';
     if (Negative || Text[Index] == '+')
         ++Index;
@@ -61,17 +61,17 @@ int StrToInt(const std::string& Text)
         Index += 2;
     }
     if (Index == Text.size())
-        throw Invalid;
+        throw Invalid();
     // The magnitude may reach 2^31 for the most negative value.
     const std::int64_t Limit = Negative ? std::int64_t{1} << 31 : (std::int64_t{1} << 31) - 1;
     std::int64_t Magnitude = 0;
     for (; Index < Text.size(); ++Index) {
         const int Digit = HexDigit(Text[Index]);
         if (Digit < 0 || Digit >= Base)
-            throw Invalid;
+            throw Invalid();
         Magnitude = Magnitude * Base + Digit;
         if (Magnitude > Limit)
-            throw Invalid;
+            throw Invalid();
     }
     return static_cast<int>(Negative ? -Magnitude : Magnitude);
 }
