@@ -6,7 +6,10 @@
 TCheckBoxWidget::TCheckBoxWidget(QWidget* Parent, bool Left)
     : QCheckBox(Parent)
     , CaptionLeft(Left)
-{ }
+{
+    // A check box is an opaque control in the window colour, also over a picture.
+    setAutoFillBackground(true);
+}
 
 bool TCheckBoxWidget::hitButton(const QPoint& Pos) const
 {

@@ -268,4 +268,14 @@ TEST_F(ControlsTest, TheCheckBoxTogglesOnAClickOnItsCaption)
     EXPECT_TRUE(Check->Checked());
 }
 
+TEST_F(ControlsTest, TheCheckBoxIsOpaqueInTheWindowColourOverThePicture)
+{
+    TTestForm Form("trainer/Unit1");
+    Form.Show();
+    QWidget* Box = Form.Widget("CheckBox1");
+    const QImage Drawn = Form.Widget("Form1")->grab().toImage();
+    const QPoint Corner = Box->mapTo(Form.Widget("Form1"), QPoint(0, 0));
+    EXPECT_EQ(Drawn.pixelColor(Corner), Box->palette().color(QPalette::Window));
+}
+
 } // namespace
