@@ -47,7 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     WriteBase(Data, Kept);
     try {
         DrawQuestions(LevelStart, DrawRange, Questions);
-    } catch (const Exception&) {
-    }
+    } catch (const Exception&) { }
     return 0;
 }
