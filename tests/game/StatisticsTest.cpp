@@ -135,6 +135,23 @@ TEST_F(StatisticsTest, TheWindowShowsTheCountsOfTheMomentItWasOpened)
     EXPECT_TRUE(Errors.Texts().empty());
 }
 
+TEST_F(StatisticsTest, WhileLineOneIsEmptyEveryShowReadsTheFileAgain)
+{
+    WriteBytes("stat.txt", Counts({{1, ""}, {2, "4"}}));
+    StartGame();
+    EXPECT_EQ(ShownCounts(), (std::vector<std::string>{"", "4", "0", "0"}));
+
+    WriteBytes("stat.txt", Counts({{1, ""}, {2, "9"}}));
+    EXPECT_EQ(ShownCounts(), (std::vector<std::string>{"", "9", "0", "0"}));
+
+    // A count in line 1 makes the loaded lines the master copy.
+    WriteBytes("stat.txt", Counts({{1, "2"}, {2, "9"}}));
+    EXPECT_EQ(ShownCounts(), (std::vector<std::string>{"2", "9", "0", "0"}));
+    WriteBytes("stat.txt", Counts({{1, "5"}}));
+    EXPECT_EQ(ShownCounts(), (std::vector<std::string>{"2", "9", "0", "0"}));
+    EXPECT_TRUE(Errors.Texts().empty());
+}
+
 TEST_F(StatisticsTest, ADeletedFileIsWrittenAgainFromTheLoadedCounts)
 {
     WriteBytes("stat.txt", Counts({{3, "2"}}));
