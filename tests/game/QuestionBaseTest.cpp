@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, LevelScan,
         ScanCase{"EmptyKeysAtTheHeadAreNeverAsked",
             Base(std::vector<std::string>{"", "", "k1", ""} + Keys(3, 15)),
             LevelStartOf({3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18})},
+        ScanCase{"CtrlZInsideARecordIsAnOrdinaryByte", Base(std::vector<std::string>{"\x1a"} + Keys(2, 15)),
+            OneRecordEach},
         ScanCase{"RecordCutAfterItsFifthLineIsLevel15", Base(Keys(1, 14)) + "Q\r\nR\r\nA\r\nB\r\nC",
             OneRecordEach}),
     [](const auto& Info) { return Info.param.Name; });
@@ -236,6 +239,19 @@ TEST_F(DrawTest, MissingFileKeepsThePreviousDraw)
     const TQuestions Previous = Questions;
     std::filesystem::remove("base.txt");
     EXPECT_THROW(DrawQuestions(LevelStart, DrawRange, Questions), EInOutError);
+    EXPECT_EQ(Questions, Previous);
+}
+
+TEST_F(DrawTest, DrawThatFailsPartWayKeepsThePreviousDrawWhole)
+{
+    WriteBytes("base.txt", Base(std::vector<std::string>(2, "k1") + Keys(2, 15)));
+    ScanLevels(LevelStart);
+    ScriptRandom(PickingEach(1, 1, 16) + PickingEach(3, 16, 16));
+    DrawQuestions(LevelStart, DrawRange, Questions);
+    const TQuestions Previous = Questions;
+    // Level 1 takes its other record, then the draw fails before level 8 has a pick.
+    ScriptRandom(PickingEach(2, 8, 16));
+    EXPECT_THROW(DrawQuestions(LevelStart, DrawRange, Questions), std::logic_error);
     EXPECT_EQ(Questions, Previous);
 }
 

@@ -286,6 +286,21 @@ TEST(TextFileTest, TooManyOpenFilesFailsWithCode4)
     EXPECT_EQ(IoErrorOf(ResetWithoutDescriptors), 4);
 }
 
+TEST(TextFileTest, DeviceErrorWhileReadingIsNoAccessDenied)
+{
+    // Reading this process's memory from address 0, which is never mapped, fails with EIO.
+    TextFile File;
+    File.AssignFile("/proc/self/mem");
+    File.Reset();
+    try {
+        File.ReadLn();
+        FAIL() << "no error";
+    } catch (const EInOutError& Error) {
+        EXPECT_EQ(Error.ErrorCode(), 162);
+        EXPECT_EQ(Error.Message(), "I/O error 162");
+    }
+}
+
 using FileStep = std::function<void(TextFile&)>;
 
 struct MisuseCase {
