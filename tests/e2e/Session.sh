@@ -23,6 +23,8 @@ StartDisplay() {
     local Number
     read -r -t 10 -u "$DisplayFd" Number || Fail "Xvfb did not start"
     export DISPLAY=":$Number"
+    # The programs meet the X server, whatever platform the calling shell chose for Qt.
+    unset QT_QPA_PLATFORM
 }
 
 # Starts a program in the working folder: StartProgram BINARY.
