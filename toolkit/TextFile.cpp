@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -137,6 +138,7 @@ void TextFile::Rewrite()
     if (Mode != TMode::Closed)
         Close();
     mode_t Permissions = 0;
+    std::string Target = FileName;
     struct stat Info { };
     if (::stat(FileName.c_str(), &Info) == 0) {
         // A file that may not be written fails now, as a truncating open would, and stays as it is.
@@ -145,16 +147,23 @@ void TextFile::Rewrite()
             ThrowErrno(errno);
         ::close(Probe);
         Permissions = Info.st_mode & 07777;
+        // Written through a link, as a truncating open writes: the new content replaces the file
+        // that the link leads to, and the link stays.
+        std::error_code Error;
+        Target = std::filesystem::canonical(FileName, Error).string();
+        if (Error)
+            ThrowErrno(Error.value());
     } else if (errno == ENOENT) {
         Permissions = NewFileMode();
     } else {
         ThrowErrno(errno);
     }
-    std::string Temporary = FileName + ".XXXXXX";
+    std::string Temporary = Target + ".XXXXXX";
     const int Fd = ::mkostemp(Temporary.data(), O_CLOEXEC);
     if (Fd < 0)
         ThrowErrno(errno);
     Handle = Fd;
+    TargetName = std::move(Target);
     TemporaryName = std::move(Temporary);
     Mode = TMode::Writing;
     Output.clear();
@@ -215,7 +224,7 @@ void TextFile::Close()
         FailWriting();
     const int Fd = Handle;
     Handle = -1;
-    if (::close(Fd) != 0 || ::rename(TemporaryName.c_str(), FileName.c_str()) != 0)
+    if (::close(Fd) != 0 || ::rename(TemporaryName.c_str(), TargetName.c_str()) != 0)
         FailWriting();
     Mode = TMode::Closed;
 }

@@ -24,9 +24,10 @@ public:
 
     // Opens the bound file for reading.
     void Reset();
-    // Opens the bound file for writing new content. The content goes to a temporary file in the
-    // same folder that Close flushes to disk and renames over the bound file, which keeps its
-    // permissions; until then, and on any failure, the old file stays exactly as it was.
+    // Opens the bound file for writing new content. The content goes to a temporary file that
+    // Close flushes to disk and renames over the bound file, or over the file that it leads to
+    // when the name is a link; that file keeps its permissions, and until then, and on any
+    // failure, it stays exactly as it was.
     // A file that exists but may not be written fails here, as a truncating open would.
     void Rewrite();
 
@@ -61,7 +62,9 @@ private:
     std::size_t Position = 0;
     std::size_t Filled = 0;
     bool EndOfFile = false;
-    // Writing: the temporary file that Close renames over FileName, and the text not yet written.
+    // Writing: the temporary file that Close renames over TargetName, the file that FileName
+    // names or leads to, and the text not yet written.
+    std::string TargetName;
     std::string TemporaryName;
     std::string Output;
 };

@@ -407,6 +407,22 @@ TEST(TextFileTest, RewriteReplacesTheFileOnlyAtClose)
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"stat.txt"});
 }
 
+TEST(TextFileTest, RewriteThroughALinkReplacesTheFileItLeadsTo)
+{
+    TempWorkDir Work;
+    fs::create_directory("shared");
+    WriteBytes("shared/stat.txt", "1\r\n");
+    fs::create_symlink("shared/stat.txt", "stat.txt");
+    TextFile File;
+    File.AssignFile("stat.txt");
+    File.Rewrite();
+    File.WriteLn("2");
+    File.Close();
+    EXPECT_TRUE(fs::is_symlink("stat.txt"));
+    EXPECT_EQ(ReadBytes("shared/stat.txt"), "2\r\n");
+    EXPECT_EQ(FolderEntries().size(), 2u);
+}
+
 TEST(TextFileTest, RewriteCreatesANewFileWithTheUmasksPermissions)
 {
     TempWorkDir Work;
