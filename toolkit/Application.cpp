@@ -133,6 +133,7 @@ void TApplication::DestroyForms()
     Main = nullptr;
     Current = nullptr;
     Requested = nullptr;
+    Expected = nullptr;
 }
 
 void TApplication::Activate(TForm* Form)
@@ -144,6 +145,25 @@ void TApplication::Activate(TForm* Form)
     CallHandler(Form->OnActivate, Form);
 }
 
+void TApplication::RequestActivation()
+{
+    if (RequestPending)
+        return;
+    RequestPending = true;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [this] { SendActivationRequest(); }, Qt::QueuedConnection);
+}
+
+void TApplication::SendActivationRequest()
+{
+    RequestPending = false;
+    if (Current == nullptr || Current == Expected)
+        return;
+    Current->State->Window->activateWindow();
+    Requested = Current;
+    Expected = Current;
+}
+
 void TApplication::WindowSystemActivated(TForm* Form)
 {
     if (Requested != nullptr) {
@@ -151,13 +171,15 @@ void TApplication::WindowSystemActivated(TForm* Form)
             Requested = nullptr;
         return;
     }
+    Expected = Form;
     if (Form->Visible())
         Activate(Form);
 }
 
 void TApplication::UserInput(TForm* Form)
 {
-    Requested = nullptr;
+    Requested = Form->State->Window.get() == QApplication::activeWindow() ? nullptr : Form;
+    Expected = Form;
     if (Form->Visible())
         Activate(Form);
 }
@@ -166,6 +188,8 @@ void TApplication::FormHidden(TForm* Form)
 {
     if (Requested == Form)
         Requested = nullptr;
+    if (Expected == Form)
+        Expected = nullptr;
     if (Current == Form)
         Current = nullptr;
     if (Form == Main && Loop != nullptr)

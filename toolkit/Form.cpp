@@ -7,7 +7,6 @@
 #include "LayoutReader.h"
 #include "SysUtils.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -78,12 +77,9 @@ void TForm::Show()
         Window->show();
     }
     Window->raise();
-    // The window system answers the request later; Application tells its answer from echoes.
-    if (QApplication::activeWindow() != Window) {
-        Window->activateWindow();
-        Application->Requested = this;
-    }
     Application->Activate(this);
+    // The window system answers later; Application tells its answer from echoes.
+    Application->RequestActivation();
 }
 
 void TForm::Close()

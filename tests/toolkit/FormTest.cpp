@@ -6,6 +6,7 @@
 #include "SysUtils.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QWidget>
 
 using ::testing::ElementsAre;
@@ -125,6 +126,80 @@ TEST_F(FormTest, LateWindowSystemEchoesDoNotRunActivateHandlersAgain)
     EXPECT_EQ(Copied, "first");
     EXPECT_THAT(TakeCalls(), ElementsAre("Second.FormShow(Second)", "Second.FormActivate(Second)"));
     EXPECT_TRUE(Second->Active());
+}
+
+// Counts the window system's activations of one window.
+class TActivationCounter : public QObject {
+public:
+    explicit TActivationCounter(QWidget* Window) { Window->installEventFilter(this); }
+    int Count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* Event) override
+    {
+        Count += Event->type() == QEvent::WindowActivate ? 1 : 0;
+        return false;
+    }
+};
+
+class FormActivationTest : public FormTest {
+protected:
+    // Probe, the user's form, with Second and Third open behind it.
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        CreateBoth();
+        Application->CreateForm(Third);
+        Second->Show();
+        Application->ProcessMessages();
+        Probe->Show();
+        Application->ProcessMessages();
+        TakeCalls();
+    }
+
+    // A press of the mouse button in Form, as the user makes it.
+    void PressIn(TTestForm* Form)
+    {
+        QMouseEvent Press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Form->Widget(Form->Name()), &Press);
+    }
+
+    TVisible* Third = nullptr;
+};
+
+TEST_F(FormActivationTest, AHandlerThatShowsTwoFormsHasTheWindowSystemActivateOnlyTheLast)
+{
+    // A window that is not yet on the screen answers an activation only once it is there, and
+    // would then take it from the form shown after it: the window system is not asked for it.
+    TActivationCounter ThirdActivations(Third->Widget("Visible"));
+    Third->Show();
+    Second->Show();
+    Application->ProcessMessages();
+    Application->ProcessMessages();
+
+    EXPECT_EQ(ThirdActivations.Count, 0);
+    EXPECT_EQ(QApplication::activeWindow(), Second->Widget("Second"));
+    EXPECT_TRUE(Second->Active());
+    EXPECT_THAT(TakeCalls(), ElementsAre("Visible.FormActivate(Visible)", "Second.FormActivate(Second)"));
+}
+
+TEST_F(FormActivationTest, AClickThatShowsAFormLeavesItActiveWhenTheClickedWindowIsActivatedLate)
+{
+    Second->Widget("Second")->activateWindow();
+    Application->ProcessMessages();
+    TakeCalls();
+
+    // The click in Probe shows Second; the window system activates the clicked window after that.
+    PressIn(Probe);
+    Second->Show();
+    Probe->Widget("Probe")->activateWindow();
+    Application->ProcessMessages();
+    Application->ProcessMessages();
+
+    EXPECT_EQ(QApplication::activeWindow(), Second->Widget("Second"));
+    EXPECT_TRUE(Second->Active());
+    EXPECT_THAT(TakeCalls(), ElementsAre("Probe.FormActivate(Probe)", "Second.FormActivate(Second)"));
 }
 
 TEST_F(FormTest, TheUserMovingIntoAnotherFormActivatesIt)
