@@ -24,7 +24,8 @@ TApplication TheApplication;
 TApplication* const Application = &TheApplication;
 
 // Tells the application of every key and mouse button pressed in a form's window: the user
-// is working in that form, whatever the window system has reported so far.
+// is working in that form, whatever the window system has reported so far. Holds back the
+// pop-up hints while no window of the program is active.
 class TInputWatcher : public QObject {
 public:
     using QObject::QObject;
@@ -33,6 +34,8 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
         const QEvent::Type Type = Event->type();
+        if (Type == QEvent::ToolTip)
+            return QApplication::activeWindow() == nullptr;
         if ((Type == QEvent::MouseButtonPress || Type == QEvent::KeyPress) && Watched->isWidgetType())
             if (auto* Window = dynamic_cast<TFormWindow*>(static_cast<QWidget*>(Watched)->window()))
                 Window->UserInput();

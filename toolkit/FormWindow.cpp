@@ -40,6 +40,9 @@ TFormWindow::TFormWindow(TForm* Owner)
 {
     setObjectName(QString::fromStdString(Owner->Name()));
     setAutoFillBackground(true);
+    // Pop-up hints show over every form while the program is active, not only over the active
+    // form; the application holds them back while another program is active.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     Layout->setContentsMargins(0, 0, 0, 0);
     Layout->setSpacing(0);
     Layout->setSizeConstraint(QLayout::SetNoConstraint);

@@ -16,6 +16,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QTest>
+#include <QToolTip>
 #include <QWidget>
 
 #include <ostream>
@@ -221,6 +224,60 @@ TEST_F(ControlsTest, PushButtonsShowTheirCaptionAndTheirHintOnlyWhenAskedTo)
     EXPECT_EQ(Probe->Widget("Button2")->toolTip(), QStringLiteral("Back"));
     EXPECT_TRUE(Probe->Widget("Button1")->toolTip().isEmpty());
 }
+
+// A style whose pop-up hints wake up at once, so that a test need not wait for them.
+class TInstantHints : public QProxyStyle {
+public:
+    int styleHint(StyleHint Hint, const QStyleOption* Option, const QWidget* Widget,
+        QStyleHintReturn* Return) const override
+    {
+        return Hint == SH_ToolTip_WakeUpDelay ? 0 : QProxyStyle::styleHint(Hint, Option, Widget, Return);
+    }
+};
+
+struct HintCase {
+    const char* Name;
+    bool ProgramActive; // another form of the program is active, or another program
+    bool Shown;
+};
+
+void PrintTo(const HintCase& Row, std::ostream* Out)
+{
+    *Out << Row.Name;
+}
+
+class PopUpHintTest : public ControlsTest, public ::testing::WithParamInterface<HintCase> { };
+
+TEST_P(PopUpHintTest, APopUpHintShowsOverAnInactiveFormWhileTheProgramIsActive)
+{
+    TSecond Other;
+    Other.Show(); // the hint window of the game, say, in front
+    Application->ProcessMessages();
+    if (!GetParam().ProgramActive) {
+        QWidget Elsewhere; // a window of another program, active until it goes
+        Elsewhere.show();
+        Elsewhere.activateWindow();
+        Application->ProcessMessages();
+    }
+    Application->ProcessMessages();
+    ASSERT_EQ(QApplication::activeWindow() != nullptr, GetParam().ProgramActive);
+
+    QWidget* Button = Probe->Widget("Button2");
+    TInstantHints Style;
+    Button->setStyle(&Style);
+    QTest::mouseMove(Button, QPoint(30, 12));
+    Application->ProcessMessages();
+    Application->ProcessMessages();
+    EXPECT_EQ(QToolTip::isVisible(), GetParam().Shown);
+    EXPECT_EQ(QToolTip::text(), GetParam().Shown ? QStringLiteral("Back") : QString());
+    QToolTip::hideText();
+    Button->setStyle(nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Activation, PopUpHintTest,
+    ::testing::Values(HintCase{"WhileAnotherFormIsActive", true, true},
+        HintCase{"NotWhileAnotherProgramIsActive", false, false}),
+    [](const ::testing::TestParamInfo<HintCase>& Info) { return std::string(Info.param.Name); });
 
 TEST_F(ControlsTest, MenuItemsStandDirectlyOnTheMenuBar)
 {
