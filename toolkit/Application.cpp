@@ -113,6 +113,8 @@ void TApplication::ShowException(const std::exception& E)
     }
     QMessageBox Box(QMessageBox::Critical, QString::fromStdString(AnsiToUtf8(AppTitle)),
         QString::fromStdString(AnsiToUtf8(Text)), QMessageBox::Ok);
+    // The message is shown as it is, also when it looks like markup.
+    Box.setTextFormat(Qt::PlainText);
     Box.exec();
 }
 

@@ -69,4 +69,21 @@ TEST(ErrorBoxTest, IsAModalCriticalBoxWithOneOkButtonOnANestedEventLoop)
     EXPECT_TRUE(Seen);
 }
 
+TEST(ErrorBoxTest, ShowsAMessageThatLooksLikeMarkupAsItIs)
+{
+    Application->SetTitle("Kvizora");
+    QString Shown;
+    Qt::TextFormat Format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(Box, nullptr);
+        Shown = Box->text();
+        Format = Box->textFormat();
+        Box->button(QMessageBox::Ok)->click();
+    });
+    Application->ShowException(EConvertError("'<b>7</b>' is not a valid integer value"));
+    EXPECT_EQ(Shown, QStringLiteral("'<b>7</b>' is not a valid integer value."));
+    EXPECT_EQ(Format, Qt::PlainText);
+}
+
 } // namespace
