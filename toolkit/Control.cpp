@@ -43,6 +43,10 @@ bool TControl::Enabled() const
 
 void TControl::SetEnabled(bool Value)
 {
+    // A control disabled while it has the focus leaves its form without a focused control,
+    // rather than handing the focus on to the next one.
+    if (!Value && ControlWidget->window()->focusWidget() == ControlWidget)
+        ControlWidget->clearFocus();
     ControlWidget->setEnabled(Value);
 }
 

@@ -90,6 +90,24 @@ TEST_F(ControlsTest, DisabledButtonsDoNotClick)
     EXPECT_FALSE(Probe->Get<TButton>("Button1")->Enabled());
 }
 
+TEST_F(ControlsTest, DisablingTheFocusedButtonLeavesTheFormWithoutAFocusedControl)
+{
+    // A hint button pressed with the mouse takes the focus and is then disabled; a key pressed
+    // after that is not to press the next button.
+    Probe->Widget("Button1")->setFocus();
+    Probe->Get<TButton>("Button1")->SetEnabled(false);
+    QWidget* Window = Probe->Widget("Probe");
+    EXPECT_EQ(Window->focusWidget(), nullptr);
+    for (int Code : {Qt::Key_Space, Qt::Key_Return}) {
+        QKeyEvent Press(QEvent::KeyPress, Code, Qt::NoModifier);
+        QApplication::sendEvent(Window, &Press);
+    }
+    EXPECT_THAT(TakeCalls(), IsEmpty());
+    QKeyEvent Tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(Window, &Tab);
+    EXPECT_EQ(FocusName(), "Button2"); // the first of the tab order
+}
+
 TEST_F(ControlsTest, TheGlyphsCornerColourIsTransparentAndADisabledGlyphIsGreyed)
 {
     QFile File(QStringLiteral(":/resources/arrow.bmp"));
