@@ -3,7 +3,12 @@
 # starts is ended when the script exits, whatever the outcome.
 set -euo pipefail
 
-Fail() { echo "FAIL: $*" >&2; exit 1; }
+Fail() {
+    echo "FAIL: $*" >&2
+    [ -s "${Work:-}/program.log" ] && sed 's/^/program: /' "$Work/program.log" >&2
+    [ -s "${Work:-}/xvfb.log" ] && sed 's/^/xvfb: /' "$Work/xvfb.log" >&2
+    exit 1
+}
 
 Work=$(mktemp -d /tmp/kvizora-e2e-XXXXXX)
 Pids=()
@@ -15,16 +20,30 @@ Cleanup() {
 }
 trap Cleanup EXIT
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY. A server that took a display number which
+# another server was just giving up may fail to listen on it; then a fresh server is started.
 StartDisplay() {
-    exec {DisplayFd}<> <(:)
-    Xvfb -displayfd "$DisplayFd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    Pids+=($!)
-    local Number
-    read -r -t 10 -u "$DisplayFd" Number || Fail "Xvfb did not start"
-    export DISPLAY=":$Number"
-    # The programs meet the X server, whatever platform the calling shell chose for Qt.
-    unset QT_QPA_PLATFORM
+    local Number Server
+    for _ in 1 2 3 4 5; do
+        exec {DisplayFd}<> <(:)
+        Xvfb -displayfd "$DisplayFd" -screen 0 1280x1024x24 -nolisten tcp >"$Work/xvfb.log" 2>&1 &
+        Server=$!
+        Pids+=("$Server")
+        if read -r -t 10 -u "$DisplayFd" Number; then
+            for _ in $(seq 20); do
+                if DISPLAY=":$Number" xdotool getdisplaygeometry >/dev/null 2>&1; then
+                    export DISPLAY=":$Number"
+                    # The programs meet the X server, whatever platform the calling shell chose for Qt.
+                    unset QT_QPA_PLATFORM
+                    return 0
+                fi
+                sleep 0.1
+            done
+        fi
+        kill "$Server" 2>/dev/null || true
+        wait "$Server" 2>/dev/null || true
+    done
+    Fail "Xvfb did not start"
 }
 
 # Starts a program in the working folder: StartProgram BINARY.
