@@ -3,16 +3,15 @@
 #include "Label.h"
 #include "MainMenu.h"
 #include "Random.h"
+#include "ResourceLimit.h"
 #include "SpeedButton.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit6.h"
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <optional>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -189,30 +188,6 @@ TEST_F(StatisticsTest, AReadOnlyFileStaysAsItWasUntilItCanBeWrittenAgain)
     EXPECT_EQ(ReadBytes("stat.txt"), Counts({{1, "1"}, {2, "1"}}));
 }
 
-// Files may grow to Bytes bytes at the most while it lives; a write past that fails with EFBIG.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t Bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &Previous);
-        PreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit Limit = Previous;
-        Limit.rlim_cur = Bytes;
-        setrlimit(RLIMIT_FSIZE, &Limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &Previous);
-        std::signal(SIGXFSZ, PreviousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit Previous{};
-    void (*PreviousHandler)(int) = nullptr;
-};
-
 TEST_F(StatisticsTest, AFailedRewriteKeepsTheOldFile)
 {
     const std::string Before = Counts({{1, "123456"}, {16, "7"}});
@@ -222,7 +197,7 @@ TEST_F(StatisticsTest, AFailedRewriteKeepsTheOldFile)
             | std::filesystem::perms::group_read);
     StartGame();
     {
-        const FileSizeLimit Limit(10);
+        const ResourceLimit Limit(RLIMIT_FSIZE, 10);
         EndGameAt(1);
     }
 
