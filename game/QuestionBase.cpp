@@ -5,6 +5,7 @@
 #include "SysUtils.h"
 #include "TextFile.h"
 
+#include <limits>
 #include <utility>
 
 namespace {
@@ -19,11 +20,6 @@ void OpenBase(TextFile& Base)
     Base.Reset();
 }
 
-int FirstLineOf(int Record)
-{
-    return (Record - 1) * RecordLines + 1;
-}
-
 // The base does not hold 15 levels: say what it holds and, when there are too many, where the
 // first level too many begins.
 Exception WrongLevelCount(int Records, int Runs, int FirstExtraRecord)
@@ -34,7 +30,7 @@ Exception WrongLevelCount(int Records, int Runs, int FirstExtraRecord)
         = BaseName + ": уровней в файле " + IntToStr(Runs) + ", а должно быть " + IntToStr(Levels);
     if (Runs > Levels)
         Message += " (уровень " + IntToStr(Levels + 1) + " начинается со строки "
-            + IntToStr(FirstLineOf(FirstExtraRecord)) + ")";
+            + std::to_string(FirstLineOf(FirstExtraRecord)) + ")";
     return Exception(Utf8ToAnsi(Message));
 }
 
@@ -52,6 +48,19 @@ void ShuffleAnswers(TAnswers& Answers)
 }
 
 } // namespace
+
+std::int64_t FirstLineOf(int Record)
+{
+    return (std::int64_t{Record} - 1) * RecordLines + 1;
+}
+
+int NextRecord(int Record)
+{
+    constexpr int Largest = std::numeric_limits<int>::max();
+    if (Record == Largest)
+        throw Exception(Utf8ToAnsi(BaseName + ": вопросов в файле больше, чем " + IntToStr(Largest - 1)));
+    return Record + 1;
+}
 
 void ScanLevels(TLevelStart& LevelStart)
 {
@@ -74,7 +83,7 @@ void ScanLevels(TLevelStart& LevelStart)
                 FirstExtraRecord = Record;
             PreviousKey = Key;
         }
-        ++Record;
+        Record = NextRecord(Record);
     }
     Base.Close();
     if (Runs != Levels)

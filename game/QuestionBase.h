@@ -2,6 +2,7 @@
 
 #include "Array.h"
 
+#include <cstdint>
 #include <string>
 
 // The question base "base.txt": records of six lines (question, right answer, three wrong
@@ -22,6 +23,13 @@ using TAnswers = TArray<std::string, 1, 4>;
 // file cannot be read, and Exception naming what is wrong and where when the base does not
 // hold exactly 15 levels; LevelStart is written only when the scan succeeds.
 void ScanLevels(TLevelStart& LevelStart);
+
+// Record numbers are 32-bit, as LevelStart holds them. The line on which record Record begins,
+// counted in 64 bits: a base of more than 357,913,941 records has lines past the 32-bit range.
+std::int64_t FirstLineOf(int Record);
+// The number of the record after Record. Throws Exception when it would not fit, so that a base
+// of more records than LevelStart can number is refused rather than miscounted.
+int NextRecord(int Record);
 
 // The draw: DrawRange becomes the number of records, then one record is picked for each level
 // by rejection over the whole base and read into Questions, in one forward pass over the file.

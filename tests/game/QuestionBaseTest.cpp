@@ -128,6 +128,22 @@ INSTANTIATE_TEST_SUITE_P(Cases, LevelScanOfABadBase,
             "base.txt: уровней в файле 40, а должно быть 15 (уровень 16 начинается со строки 91)"}),
     [](const auto& Info) { return Info.param.Name; });
 
+TEST(RecordNumberTest, LinesAreCountedPastThe32BitRangeAndRecordsUpToIt)
+{
+    EXPECT_EQ(FirstLineOf(1), 1);
+    EXPECT_EQ(FirstLineOf(16), 91);
+    EXPECT_EQ(FirstLineOf(357913942), 2147483647);
+    EXPECT_EQ(FirstLineOf(357913943), 2147483653);
+    EXPECT_EQ(FirstLineOf(2147483647), 12884901877);
+    EXPECT_EQ(NextRecord(2147483646), 2147483647);
+    try {
+        NextRecord(2147483647);
+        FAIL() << "a record past the largest number was counted";
+    } catch (const Exception& Error) {
+        EXPECT_EQ(AnsiToUtf8(Error.Message()), "base.txt: вопросов в файле больше, чем 2147483646");
+    }
+}
+
 TEST(LevelScanTest, MissingFileFailsWithFileNotFound)
 {
     TempWorkDir Work;
