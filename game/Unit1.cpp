@@ -94,6 +94,7 @@ void TForm1::FormCreate(TObject*)
 void TForm1::LoadQuestions()
 {
     DrawQuestions(LevelStart, DrawRange, Questions);
+    QuestionsDrawn = true;
 }
 
 void TForm1::ShowQuestion()
@@ -176,7 +177,7 @@ void TForm1::N1Click(TObject*)
 {
     // While no draw has ever brought questions there is no game to go back to: the game stays
     // over unless this draw succeeds.
-    GameOver = Questions == TQuestions{};
+    GameOver = !QuestionsDrawn;
     EnableAnswers();
     for (int L = 1; L <= 15; ++L)
         Rung(L)->SetFontColor(clSkyBlue);

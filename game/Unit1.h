@@ -32,6 +32,8 @@ public:
     TAnswers Answers;
     TLevelStart LevelStart;
     std::string RightAnswer;
+    // True once a draw has succeeded; until then there is no game to play.
+    bool QuestionsDrawn = false;
 
     // Components, in the order of the layout.
     TImage* Image1 = nullptr;

@@ -88,6 +88,7 @@ void TForm1::LoadQuestions()
     // Set before the file is opened: a draw that fails after a wrong answer still leaves "+ ".
     Mark = "+ ";
     DrawQuestions(LevelStart, DrawRange, Questions);
+    QuestionsDrawn = true;
 }
 
 void TForm1::ShowQuestion()
@@ -123,10 +124,10 @@ void TForm1::SpeedButton4Click(TObject*)
 
 void TForm1::AnswerClick(int Index)
 {
-    // Questions stay empty until a draw succeeds, since a failed draw changes none of them and
-    // the key of a drawn level-1 record is never empty. Until then there is no question to
-    // answer: every answer would equal the empty right answer and be counted.
-    if (Questions == TQuestions{})
+    // Before any draw has succeeded there is no question to answer: every answer would equal
+    // the empty right answer and be counted. A draw from a base emptied since start-up does
+    // succeed, and its empty question is answered like any other.
+    if (!QuestionsDrawn)
         return;
     if (Answers[Index] != RightAnswer)
         Mark = "- ";

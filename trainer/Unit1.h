@@ -82,6 +82,8 @@ public:
     TAnswers Answers;
     std::string RightAnswer;
     std::string Mark;
+    // True once a draw has succeeded; until then there is no question to answer.
+    bool QuestionsDrawn = false;
 
 private:
     // The answer handler of button Index: judges Answers[Index] against RightAnswer.

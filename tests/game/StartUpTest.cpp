@@ -188,6 +188,27 @@ TEST_F(StartUpTest, NewGameAfterAStartWithoutBasePlaysOnceTheBaseIsThere)
     EXPECT_EQ(Form1->Label29->Caption(), QuestionText(2));
 }
 
+TEST_F(StartUpTest, NewGameWhoseDrawFailsAfterADrawOfEmptyQuestionsPlaysThem)
+{
+    StartGame();
+    // The base emptied while the game runs: the draw reads empty lines and succeeds.
+    WriteBytes("base.txt", "");
+    ScriptRandom(Join({DrawOfFifteen(), InBaseOrder()}));
+    Form1->N1->Click();
+    std::filesystem::remove("base.txt");
+
+    Form1->N1->Click();
+
+    EXPECT_EQ(Errors.Texts(), std::vector<std::string>{"File not found."});
+    EXPECT_FALSE(Form1->GameOver);
+    EXPECT_EQ(Form1->Label29->Caption(), "");
+    // Every answer equals the empty right answer.
+    ScriptRandom(InBaseOrder());
+    Form1->SpeedButton3->Click();
+    EXPECT_EQ(Form1->Level, 2);
+    EXPECT_FALSE(Form2->Visible());
+}
+
 TEST_F(StartUpTest, TheProgramEndsWhenTheMainWindowClosesWithASecondaryWindowOpen)
 {
     ScriptRandom(Join({DrawOfFifteen(), InBaseOrder()}));

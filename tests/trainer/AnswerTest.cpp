@@ -205,4 +205,23 @@ TEST_F(AnswerTest, FailingDrawAfterAWrongAnswerEndsTheClickAsIfTheBoxWereClear)
     EXPECT_EQ(ScriptedRandomLeft(), 0u);
 }
 
+TEST_F(AnswerTest, ADrawFromABaseEmptiedSinceStartUpGivesEmptyQuestionsThatAreAnsweredRight)
+{
+    // The start-up draw and question, the next question inside the wrong answer's click, the new
+    // draw and its question, then one question after each of the four answers.
+    Start(Join({DrawOf('a'), KeepOrder(2), DrawOf('a'), KeepOrder(5)}));
+    WriteBytes("base.txt", "");
+
+    Button(WrongButton)->Click();
+    for (int Index = 1; Index <= 4; ++Index)
+        Button(Index)->Click();
+
+    EXPECT_TRUE(Errors.Texts().empty());
+    EXPECT_EQ(Form1->Memo1->Lines(),
+        (std::vector<std::string>{LogLine("- ", 1, 'a'), "+    ", "+    ", "+    ", "+    "}));
+    EXPECT_EQ(Form1->Label3->Caption(), "4");
+    EXPECT_EQ(Form1->Level, 5);
+    EXPECT_EQ(ScriptedRandomLeft(), 0u);
+}
+
 } // namespace
