@@ -14,6 +14,6 @@ using TStats = TArray<std::string, 1, 16>;
 void LoadStatistics(TStats& Stats);
 
 // Adds one to the count of line Line (a count of 2147483647 stays there) and writes all 16 lines
-// back to "stat.txt". Throws EConvertError when that line is not a number, and EInOutError when
-// the file cannot be written, in which case the old file stays as it was.
+// back to "stat.txt" (see ReplaceContent). Throws EConvertError when that line is not a number,
+// and EInOutError when the file cannot be written.
 void CountGame(TStats& Stats, int Line);

@@ -1,12 +1,11 @@
 #include "TextFile.h"
 
+#include "FileReplace.h"
 #include "SysUtils.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,13 +27,6 @@ constexpr char CtrlZ = 26;
 [[noreturn]] void ThrowErrno(int Errno)
 {
     throw EInOutError(IoErrorCode(Errno));
-}
-
-mode_t NewFileMode()
-{
-    const mode_t Mask = umask(0);
-    umask(Mask);
-    return 0666 & ~Mask;
 }
 
 // A CR is never part of a line: right before LF it belongs to the line end, anywhere else it is
@@ -137,38 +129,12 @@ void TextFile::Rewrite()
         throw EInOutError(FileNotAssigned);
     if (Mode != TMode::Closed)
         Close();
-    mode_t Permissions = 0;
-    std::string Target = FileName;
-    struct stat Info { };
-    if (::stat(FileName.c_str(), &Info) == 0) {
-        // A file that may not be written fails now, as a truncating open would, and stays as it is.
-        const int Probe = ::open(FileName.c_str(), O_WRONLY | O_CLOEXEC);
-        if (Probe < 0)
-            ThrowErrno(errno);
-        ::close(Probe);
-        Permissions = Info.st_mode & 07777;
-        // Written through a link, as a truncating open writes: the new content replaces the file
-        // that the link leads to, and the link stays.
-        std::error_code Error;
-        Target = std::filesystem::canonical(FileName, Error).string();
-        if (Error)
-            ThrowErrno(Error.value());
-    } else if (errno == ENOENT) {
-        Permissions = NewFileMode();
-    } else {
-        ThrowErrno(errno);
-    }
-    std::string Temporary = Target + ".XXXXXX";
-    const int Fd = ::mkostemp(Temporary.data(), O_CLOEXEC);
+    const int Fd = ::open(FileName.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (Fd < 0)
         ThrowErrno(errno);
     Handle = Fd;
-    TargetName = std::move(Target);
-    TemporaryName = std::move(Temporary);
     Mode = TMode::Writing;
     Output.clear();
-    if (::fchmod(Fd, Permissions) != 0)
-        FailWriting();
 }
 
 std::string TextFile::ReadLn()
@@ -195,10 +161,6 @@ void TextFile::WriteLn(const std::string& Text)
     CheckOpen(TMode::Writing);
     Output.append(Text);
     Output.append("\r\n");
-    if (Output.size() >= BufferSize) {
-        WriteOut(Output.data(), Output.size());
-        Output.clear();
-    }
 }
 
 bool TextFile::Eof()
@@ -218,15 +180,18 @@ void TextFile::Close()
         return;
     }
     CheckOpen(TMode::Writing);
-    WriteOut(Output.data(), Output.size());
-    Output.clear();
-    if (::fsync(Handle) != 0)
-        FailWriting();
+    try {
+        ReplaceContent(Handle, FileName, Output);
+    } catch (...) {
+        Abandon();
+        throw;
+    }
     const int Fd = Handle;
     Handle = -1;
-    if (::close(Fd) != 0 || ::rename(TemporaryName.c_str(), TargetName.c_str()) != 0)
-        FailWriting();
     Mode = TMode::Closed;
+    Output.clear();
+    if (::close(Fd) != 0)
+        ThrowErrno(errno);
 }
 
 void TextFile::CheckOpen(TMode Wanted) const
@@ -271,29 +236,6 @@ bool TextFile::Fill()
     return !EndOfFile;
 }
 
-void TextFile::WriteOut(const char* Data, std::size_t Size)
-{
-    while (Size > 0) {
-        const ssize_t Count = ::write(Handle, Data, Size);
-        if (Count < 0 && errno == EINTR)
-            continue;
-        if (Count <= 0) {
-            if (Count == 0)
-                errno = EIO;
-            FailWriting();
-        }
-        Data += Count;
-        Size -= static_cast<std::size_t>(Count);
-    }
-}
-
-void TextFile::FailWriting()
-{
-    const int Error = errno;
-    Abandon();
-    ThrowErrno(Error);
-}
-
 void TextFile::Abandon()
 {
     if (Mode != TMode::Reading && Mode != TMode::Writing)
@@ -301,8 +243,6 @@ void TextFile::Abandon()
     if (Handle >= 0)
         ::close(Handle);
     Handle = -1;
-    if (Mode == TMode::Writing)
-        ::unlink(TemporaryName.c_str());
     Mode = TMode::Closed;
     Output.clear();
 }

@@ -24,11 +24,10 @@ public:
 
     // Opens the bound file for reading.
     void Reset();
-    // Opens the bound file for writing new content. The content goes to a temporary file that
-    // Close flushes to disk and renames over the bound file, or over the file that it leads to
-    // when the name is a link; that file keeps its permissions, and until then, and on any
-    // failure, it stays exactly as it was.
-    // A file that exists but may not be written fails here, as a truncating open would.
+    // Opens the bound file for writing new content, creating it when it is missing. A file that
+    // may not be written fails here, as a truncating open would. The old content stays until
+    // Close replaces it (see ReplaceContent) with all that WriteLn wrote, which is held in memory
+    // until then.
     void Rewrite();
 
     // Reads one line: the bytes up to LF, a CR right before it belonging to the line end and
@@ -38,7 +37,7 @@ public:
     void ReadLn(std::string& Line);
     // Passes over Count lines as ReadLn reads them, without keeping their text.
     void SkipLn(int Count);
-    // Writes the text, then CR LF.
+    // Adds the text, then CR LF, to the new content.
     void WriteLn(const std::string& Text);
     // True at the end of the file and when the next byte is a Ctrl-Z.
     bool Eof();
@@ -50,8 +49,6 @@ private:
     void CheckOpen(TMode Wanted) const;
     void PassLines(int Count, std::string* Line);
     bool Fill();
-    void WriteOut(const char* Data, std::size_t Size);
-    [[noreturn]] void FailWriting();
     void Abandon();
 
     std::string FileName;
@@ -62,9 +59,6 @@ private:
     std::size_t Position = 0;
     std::size_t Filled = 0;
     bool EndOfFile = false;
-    // Writing: the temporary file that Close renames over TargetName, the file that FileName
-    // names or leads to, and the text not yet written.
-    std::string TargetName;
-    std::string TemporaryName;
+    // Writing: the new content.
     std::string Output;
 };

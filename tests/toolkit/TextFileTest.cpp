@@ -5,13 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <grp.h>
 #include <string>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -408,6 +412,245 @@ TEST(TextFileTest, RewriteCreatesANewFileWithTheUmasksPermissions)
         PermissionsOf("new.txt"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+// A rewrite keeps all that a rewrite in place keeps, and saves the new content wherever a rewrite
+// in place could save it: each row prepares the working folder, binds File, writes "new" in its
+// place and checks what is there afterwards. Rows that need other users' files or a small file
+// system of their own run only as root; the second user's rows run the rewrite in a child process
+// that has taken that user's ids, as setpriv would.
+constexpr uid_t OwnerId = 4241;  // owns the shared files; its group is OwnerId too
+constexpr uid_t WriterId = 4242; // a member of the owner's group
+
+enum class TWriter { Self, GroupMember };
+
+struct ReplaceCase {
+    std::string Name;
+    TWriter Writer = TWriter::Self;
+    bool NeedsRoot = false;
+    std::string File;
+    std::function<void()> Prepare;
+    int Code = 0;
+    std::function<void()> Check;
+};
+
+// Writes "new" as the whole content of File; the I/O error code, or 0.
+int RewriteWithNew(const std::string& File)
+{
+    return IoErrorOf([&] {
+        TextFile Writing;
+        Writing.AssignFile(File);
+        Writing.Rewrite();
+        Writing.WriteLn("new");
+        Writing.Close();
+    });
+}
+
+int RewriteAsGroupMember(const std::string& File)
+{
+    const pid_t Child = fork();
+    if (Child == 0) {
+        const gid_t Groups[] = {OwnerId};
+        if (setgroups(1, Groups) != 0 || setresgid(WriterId, WriterId, WriterId) != 0
+            || setresuid(WriterId, WriterId, WriterId) != 0)
+            _exit(255);
+        _exit(RewriteWithNew(File));
+    }
+    int Status = 0;
+    if (Child < 0 || waitpid(Child, &Status, 0) != Child || !WIFEXITED(Status))
+        return -1;
+    return WEXITSTATUS(Status);
+}
+
+struct stat InfoOf(const std::string& Name)
+{
+    struct stat Info { };
+    EXPECT_EQ(lstat(Name.c_str(), &Info), 0) << Name;
+    return Info;
+}
+
+std::vector<std::string> SortedEntries(const std::string& Folder)
+{
+    std::vector<std::string> Names;
+    for (const auto& Entry : fs::directory_iterator(Folder))
+        Names.push_back(Entry.path().filename().string());
+    std::sort(Names.begin(), Names.end());
+    return Names;
+}
+
+void WriteOwned(const std::string& Name, uid_t Owner, mode_t Mode)
+{
+    WriteBytes(Name, "old\r\n");
+    ASSERT_EQ(chown(Name.c_str(), Owner, OwnerId), 0);
+    ASSERT_EQ(chmod(Name.c_str(), Mode), 0);
+}
+
+// A folder that the second user can reach: the working folder itself belongs to root.
+void SharedFolder(const std::string& Name, uid_t Owner, mode_t Mode)
+{
+    fs::permissions(".",
+        fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read
+            | fs::perms::others_exec);
+    fs::create_directory(Name);
+    ASSERT_EQ(chown(Name.c_str(), Owner, OwnerId), 0);
+    ASSERT_EQ(chmod(Name.c_str(), Mode), 0);
+}
+
+void PrintTo(const ReplaceCase& Case, std::ostream* Out)
+{
+    *Out << Case.Name;
+}
+
+// The file that the first row replaces, to tell a new file from the old one.
+ino_t InodeBefore = 0;
+
+class TextFileReplace : public testing::TestWithParam<ReplaceCase> {
+protected:
+    void TearDown() override
+    {
+        if (fs::exists("disk"))
+            umount2("disk", MNT_DETACH);
+    }
+
+    TempWorkDir Work;
+};
+
+TEST_P(TextFileReplace, KeepsWhatARewriteInPlaceKeepsAndSavesWhereItCould)
+{
+    const ReplaceCase& Case = GetParam();
+    if (Case.NeedsRoot && geteuid() != 0)
+        GTEST_SKIP() << "needs other users' files or a file system of its own, so root";
+    Case.Prepare();
+    if (testing::Test::IsSkipped() || testing::Test::HasFatalFailure())
+        return;
+    const int Code
+        = Case.Writer == TWriter::Self ? RewriteWithNew(Case.File) : RewriteAsGroupMember(Case.File);
+    EXPECT_EQ(Code, Case.Code);
+    Case.Check();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TextFileReplace,
+    testing::Values(ReplaceCase{"PlainFileIsReplacedByANewOneWithItsMode", TWriter::Self, false, "stat.txt",
+                        [] {
+                            WriteBytes("stat.txt", "old\r\n");
+                            fs::permissions("stat.txt",
+                                fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+                            InodeBefore = InfoOf("stat.txt").st_ino;
+                        },
+                        0,
+                        [] {
+                            EXPECT_EQ(ReadBytes("stat.txt"), "new\r\n");
+                            EXPECT_NE(InfoOf("stat.txt").st_ino, InodeBefore);
+                            EXPECT_EQ(InfoOf("stat.txt").st_mode & 07777, 0640u);
+                            EXPECT_EQ(SortedEntries("."), std::vector<std::string>{"stat.txt"});
+                        }},
+        ReplaceCase{"HardLinkedFileIsRewrittenForBothNames", TWriter::Self, false, "stat.txt",
+            [] {
+                WriteBytes("stat.txt", "old\r\n");
+                fs::create_hard_link("stat.txt", "other.txt");
+            },
+            0,
+            [] {
+                EXPECT_EQ(ReadBytes("stat.txt"), "new\r\n");
+                EXPECT_EQ(ReadBytes("other.txt"), "new\r\n");
+                EXPECT_EQ(InfoOf("stat.txt").st_nlink, 2u);
+                EXPECT_EQ(SortedEntries("."), (std::vector<std::string>{"other.txt", "stat.txt"}));
+            }},
+        ReplaceCase{"SymbolicLinkStaysAndItsTargetIsReplaced", TWriter::Self, false, "stat.txt",
+            [] {
+                fs::create_directory("shared");
+                WriteBytes("shared/stat.txt", "old\r\n");
+                fs::create_symlink("shared/stat.txt", "stat.txt");
+            },
+            0,
+            [] {
+                EXPECT_TRUE(fs::is_symlink("stat.txt"));
+                EXPECT_EQ(ReadBytes("shared/stat.txt"), "new\r\n");
+                EXPECT_EQ(SortedEntries("shared"), std::vector<std::string>{"stat.txt"});
+            }},
+        ReplaceCase{"SymbolicLinkToADeletedTargetStaysAndTheTargetIsMade", TWriter::Self, false, "stat.txt",
+            [] {
+                fs::create_directory("shared");
+                fs::create_symlink("shared/stat.txt", "stat.txt");
+            },
+            0,
+            [] {
+                EXPECT_TRUE(fs::is_symlink("stat.txt"));
+                EXPECT_EQ(ReadBytes("shared/stat.txt"), "new\r\n");
+                EXPECT_EQ(SortedEntries("shared"), std::vector<std::string>{"stat.txt"});
+            }},
+        ReplaceCase{"TemporaryFileLeftByAKilledRunIsTakenOver", TWriter::Self, false, "stat.txt",
+            [] {
+                WriteBytes("stat.txt", "old\r\n");
+                WriteBytes("stat.txt.tmp", "half a co");
+            },
+            0,
+            [] {
+                EXPECT_EQ(ReadBytes("stat.txt"), "new\r\n");
+                EXPECT_EQ(SortedEntries("."), std::vector<std::string>{"stat.txt"});
+            }},
+        ReplaceCase{"OwnerAndGroupStayWhenAGroupMemberWrites", TWriter::GroupMember, true, "shared/stat.txt",
+            [] {
+                SharedFolder("shared", OwnerId, 0775);
+                WriteOwned("shared/stat.txt", OwnerId, 0664);
+            },
+            0,
+            [] {
+                EXPECT_EQ(ReadBytes("shared/stat.txt"), "new\r\n");
+                EXPECT_EQ(InfoOf("shared/stat.txt").st_uid, OwnerId);
+                EXPECT_EQ(InfoOf("shared/stat.txt").st_gid, OwnerId);
+                EXPECT_EQ(InfoOf("shared/stat.txt").st_mode & 07777, 0664u);
+                EXPECT_EQ(SortedEntries("shared"), std::vector<std::string>{"stat.txt"});
+            }},
+        ReplaceCase{"OwnerAndGroupStayWhenRootWrites", TWriter::Self, true, "stat.txt",
+            [] { WriteOwned("stat.txt", OwnerId, 0644); }, 0,
+            [] {
+                EXPECT_EQ(ReadBytes("stat.txt"), "new\r\n");
+                EXPECT_EQ(InfoOf("stat.txt").st_uid, OwnerId);
+                EXPECT_EQ(InfoOf("stat.txt").st_gid, OwnerId);
+                EXPECT_EQ(InfoOf("stat.txt").st_mode & 07777, 0644u);
+            }},
+        ReplaceCase{"WritableFileInAFolderThatMayNotBeWrittenIsRewrittenInPlace", TWriter::GroupMember, true,
+            "shared/stat.txt",
+            [] {
+                SharedFolder("shared", 0, 0755);
+                WriteOwned("shared/stat.txt", WriterId, 0644);
+            },
+            0,
+            [] {
+                EXPECT_EQ(ReadBytes("shared/stat.txt"), "new\r\n");
+                EXPECT_EQ(SortedEntries("shared"), std::vector<std::string>{"stat.txt"});
+            }},
+        ReplaceCase{"FileThatMayNotBeWrittenIsDeniedAndStays", TWriter::GroupMember, true, "shared/stat.txt",
+            [] {
+                SharedFolder("shared", OwnerId, 0775);
+                WriteOwned("shared/stat.txt", OwnerId, 0644);
+            },
+            5,
+            [] {
+                EXPECT_EQ(ReadBytes("shared/stat.txt"), "old\r\n");
+                EXPECT_EQ(SortedEntries("shared"), std::vector<std::string>{"stat.txt"});
+            }},
+        ReplaceCase{"FullDiskWithoutRoomForASecondCopyIsRewrittenInPlace", TWriter::Self, true,
+            "disk/stat.txt",
+            [] {
+                fs::create_directory("disk");
+                if (mount("tmpfs", "disk", "tmpfs", 0, "size=16k") != 0)
+                    GTEST_SKIP() << "cannot mount a small file system here";
+                WriteBytes("disk/stat.txt", "old\r\n");
+                // Fills the file system up to its last byte.
+                const int Filler = open("disk/filler", O_WRONLY | O_CREAT, 0644);
+                ASSERT_GE(Filler, 0);
+                const std::string Block(4096, 'x');
+                while (write(Filler, Block.data(), Block.size()) > 0) { }
+                while (write(Filler, "x", 1) > 0) { }
+                close(Filler);
+            },
+            0,
+            [] {
+                EXPECT_EQ(ReadBytes("disk/stat.txt"), "new\r\n");
+                EXPECT_EQ(SortedEntries("disk"), (std::vector<std::string>{"filler", "stat.txt"}));
+            }}),
+    [](const auto& Info) { return Info.param.Name; });
+
 struct FailedWriteCase {
     std::string Name;
     int Lines = 0;
@@ -415,8 +658,8 @@ struct FailedWriteCase {
 
 class TextFileFailedWrite : public testing::TestWithParam<FailedWriteCase> { };
 
-// A write that fails part-way, in WriteLn once the buffer is full or in Close for a short text,
-// leaves the old file as it was and no temporary file behind.
+// A write that fails part-way, of a short text or of one of megabytes, leaves the old file as it
+// was and no temporary file behind.
 TEST_P(TextFileFailedWrite, KeepsTheOldFile)
 {
     TempWorkDir Work;
@@ -437,7 +680,7 @@ TEST_P(TextFileFailedWrite, KeepsTheOldFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TextFileFailedWrite,
-    testing::Values(FailedWriteCase{"InClose", 16}, FailedWriteCase{"InWriteLn", 100000}),
+    testing::Values(FailedWriteCase{"ShortText", 16}, FailedWriteCase{"LongText", 100000}),
     [](const auto& Info) { return Info.param.Name; });
 
 } // namespace
