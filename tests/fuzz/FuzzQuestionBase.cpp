@@ -2,13 +2,13 @@
 // and a draw from a base that shrank after the scan still ends.
 #include "QuestionBase.h"
 #include "SysUtils.h"
+#include "WorkDir.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -20,11 +20,10 @@ void WriteBase(const std::uint8_t* Data, std::size_t Size)
 
 } // namespace
 
+// The files are written in a fresh folder, removed when the fuzzer exits.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    char Folder[] = "/tmp/kvizora-fuzz-XXXXXX";
-    if (mkdtemp(Folder) == nullptr || chdir(Folder) != 0)
-        std::abort();
+    static TempWorkDir Work;
     return 0;
 }
 

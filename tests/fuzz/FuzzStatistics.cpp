@@ -2,6 +2,7 @@
 // lines, each ending in CR LF, or fails and leaves the file exactly as it was.
 #include "Statistics.h"
 #include "SysUtils.h"
+#include "WorkDir.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +10,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -21,11 +21,10 @@ std::string ReadStatFile()
 
 } // namespace
 
+// The files are written in a fresh folder, removed when the fuzzer exits.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    char Folder[] = "/tmp/kvizora-fuzz-XXXXXX";
-    if (mkdtemp(Folder) == nullptr || chdir(Folder) != 0)
-        std::abort();
+    static TempWorkDir Work;
     return 0;
 }
 
