@@ -28,6 +28,8 @@ TClientArea::TClientArea(QWidget* Parent)
 
 void TClientArea::FitToChildren()
 {
+    if (!AutoScroll)
+        return;
     const QRect Reach = childrenRect();
     resize(std::max(Reach.right() + 1, 0), std::max(Reach.bottom() + 1, 0));
 }
@@ -55,6 +57,7 @@ TFormWindow::TFormWindow(TForm* Owner)
     // the client-aligned picture show through.
     Client->setAutoFillBackground(false);
     Scroll->viewport()->setAutoFillBackground(false);
+    SetAutoScroll(false);
 }
 
 QMenuBar* TFormWindow::AddMenuBar()
@@ -64,6 +67,18 @@ QMenuBar* TFormWindow::AddMenuBar()
     Menu->setFont(SubstituteFont(-11, false));
     Layout->setMenuBar(Menu);
     return Menu;
+}
+
+void TFormWindow::SetAutoScroll(bool Value)
+{
+    Client->AutoScroll = Value;
+    const Qt::ScrollBarPolicy Policy = Value ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    Scroll->setHorizontalScrollBarPolicy(Policy);
+    Scroll->setVerticalScrollBarPolicy(Policy);
+    // Kept at the visible size, the client area leaves the scroll area nothing to scroll, not
+    // even to bring a control that takes the focus into view.
+    Scroll->setWidgetResizable(!Value);
+    Client->FitToChildren();
 }
 
 void TFormWindow::SetOuterGeometry(int Left, int Top, int Width, int Height)

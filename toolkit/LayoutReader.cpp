@@ -219,6 +219,7 @@ void TLayoutReader::Load()
     const int Height = Props.Int("Height");
     const TColor Color = Props.Color("Color", clBtnFace);
     FormFont = ReadFont(Props, TLayoutFont{});
+    const bool AutoScroll = Props.Bool("AutoScroll", false);
     State.VisibleAtStart = Props.Bool("Visible", false);
     Form.OnCreate = Handler(Props, "OnCreate");
     Form.OnShow = Handler(Props, "OnShow");
@@ -231,6 +232,7 @@ void TLayoutReader::Load()
     TFormWindow& Window = *State.Window;
     Window.setWindowTitle(QString::fromStdString(Caption));
     Window.SetColor(ToQColor(Color));
+    Window.SetAutoScroll(AutoScroll);
     Window.SetOuterGeometry(Left, Top, Width, Height);
     FinishWindow();
     State.Document = {};
@@ -510,5 +512,4 @@ void TLayoutReader::FinishWindow()
         QWidget::setTabOrder(State.TabOrder[Index - 1], State.TabOrder[Index]);
     for (QWidget* Control : Windowed)
         Control->raise();
-    State.Window->ClientArea()->FitToChildren();
 }

@@ -1,10 +1,12 @@
-// The client area: the picture fills what is visible of it; scroll bars reach the components.
+// The client area: the picture fills what is visible of it; in a form that scrolls, scroll bars
+// reach the components, and in any other form they are cut off at the window's edges.
 #include "ToolkitFixture.h"
 
 #include "ImageWidget.h"
 #include "Label.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWidget>
@@ -70,6 +72,35 @@ TEST_F(ClientAreaTest, ALabelGrowingPastTheRightEdgeBringsTheScrollBar)
     Form->Get<TLabel>("Label2")->SetCaption("far");
     Application->ProcessMessages();
     EXPECT_FALSE(ScrollBarsShown());
+}
+
+using RightAnswerWindowTest = ToolkitTest;
+
+TEST_F(RightAnswerWindowTest, CutsAnAnswerWiderThanItOffAtItsRightEdge)
+{
+    TTestForm Form("game/Unit7");
+    Form.Show();
+    Application->ProcessMessages();
+    QWidget* Window = Form.Widget("Form7");
+    const QSize Size = Window->size();
+    const QWidget* Answer = Form.Widget("Label1");
+    const int LineHeight = Answer->height();
+
+    Form.Get<TLabel>("Label1")->SetCaption(
+        "a right answer of so many words that one line of it reaches far past the window's right edge");
+    Application->ProcessMessages();
+
+    EXPECT_EQ(Window->size(), Size);
+    const auto* Scroll = Window->findChild<QScrollArea*>();
+    EXPECT_FALSE(Scroll->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(Scroll->verticalScrollBar()->isVisible());
+    EXPECT_EQ(Answer->pos(), QPoint(8, 16));
+    EXPECT_EQ(Answer->height(), LineHeight);
+    EXPECT_GT(Answer->x() + Answer->width(), Window->width());
+    const QWidget* Ok = Form.Widget("Button1");
+    EXPECT_EQ(Ok->geometry(), QRect(104, 56, 75, 25));
+    EXPECT_TRUE(Ok->isVisible());
+    EXPECT_EQ(Ok->visibleRegion(), QRegion(Ok->rect()));
 }
 
 TEST(BrokenPictureTest, IsReportedOnceAfterTheFirstPaintAndLeavesTheWindowColour)

@@ -35,6 +35,7 @@ struct RealLayout {
     const char* FormName;
     QSize ClientSize;
     int Components; // with the menu items
+    bool Scrolls;   // scroll bars reach the components past the window's edges
 };
 
 void PrintTo(const RealLayout& Row, std::ostream* Out)
@@ -52,7 +53,7 @@ int CountComponents(const QJsonArray& Components)
     return Count;
 }
 
-TEST_P(RealLayoutTest, LoadsWithEveryNamedComponentAndShows)
+TEST_P(RealLayoutTest, LoadsWithEveryNamedComponentShowsAndScrollsOnlyWhenAMainWindow)
 {
     QFile File(QStringLiteral(":/resources/") + QLatin1String(GetParam().Layout) + QStringLiteral(".json"));
     ASSERT_TRUE(File.open(QIODevice::ReadOnly));
@@ -84,7 +85,7 @@ TEST_P(RealLayoutTest, LoadsWithEveryNamedComponentAndShows)
     }
     Form->Show();
     Application->ProcessMessages();
-    const QWidget* Window = Form->Widget(GetParam().FormName);
+    QWidget* Window = Form->Widget(GetParam().FormName);
     EXPECT_EQ(Window->pos(),
         QPoint(Layout.value(QStringLiteral("Left")).toInt(), Layout.value(QStringLiteral("Top")).toInt()));
     EXPECT_EQ(Window->size() + QSize(8, 34),
@@ -94,16 +95,25 @@ TEST_P(RealLayoutTest, LoadsWithEveryNamedComponentAndShows)
     EXPECT_FALSE(Scroll->horizontalScrollBar()->isVisible());
     EXPECT_FALSE(Scroll->verticalScrollBar()->isVisible());
     EXPECT_TRUE(Errors.Texts().empty());
+
+    // Made half as large, every window leaves components past its edges: only a window that
+    // scrolls shows scroll bars, and only it has anything to scroll.
+    Window->resize(Window->size() / 2);
+    Application->ProcessMessages();
+    EXPECT_EQ(Scroll->horizontalScrollBar()->isVisible(), GetParam().Scrolls);
+    EXPECT_EQ(Scroll->verticalScrollBar()->isVisible(), GetParam().Scrolls);
+    EXPECT_EQ(Scroll->horizontalScrollBar()->maximum() > 0, GetParam().Scrolls);
+    EXPECT_EQ(Scroll->verticalScrollBar()->maximum() > 0, GetParam().Scrolls);
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, RealLayoutTest,
-    ::testing::Values(RealLayout{"GameMain", "game/Unit1", "Form1", {666, 473}, 41},
-        RealLayout{"Lose", "game/Unit2", "Form2", {231, 61}, 1},
-        RealLayout{"Win", "game/Unit3", "Form3", {289, 50}, 1},
-        RealLayout{"Hint", "game/Unit4", "Form4", {381, 91}, 3},
-        RealLayout{"Statistics", "game/Unit6", "Form6", {115, 278}, 32},
-        RealLayout{"RightAnswer", "game/Unit7", "Form7", {295, 90}, 2},
-        RealLayout{"TrainerMain", "trainer/Unit1", "Form1", {666, 490}, 34}),
+    ::testing::Values(RealLayout{"GameMain", "game/Unit1", "Form1", {666, 473}, 41, true},
+        RealLayout{"Lose", "game/Unit2", "Form2", {231, 61}, 1, false},
+        RealLayout{"Win", "game/Unit3", "Form3", {289, 50}, 1, false},
+        RealLayout{"Hint", "game/Unit4", "Form4", {381, 91}, 3, false},
+        RealLayout{"Statistics", "game/Unit6", "Form6", {115, 278}, 32, false},
+        RealLayout{"RightAnswer", "game/Unit7", "Form7", {295, 90}, 2, false},
+        RealLayout{"TrainerMain", "trainer/Unit1", "Form1", {666, 490}, 34, true}),
     [](const ::testing::TestParamInfo<RealLayout>& Info) { return std::string(Info.param.Name); });
 
 } // namespace
