@@ -93,18 +93,43 @@ TEST_F(CountdownTest, ARightAnswerStopsTheBlinkAndTheNextQuestionBlinksFromForty
     EXPECT_TRUE(Form1->Timer2->Enabled());
 }
 
-TEST_F(CountdownTest, SeventyFivePercentStopsTheBlinkUntilTheNextTickAndFiftyFiftyLeavesItGoing)
+// "75%" pressed at a count shown: the next tick counts on, or at "0" loses the game.
+struct TSeventyFiveAt {
+    const char* Name;
+    int Shown;
+    const char* NextShown;
+    bool Lost; // by the next tick
+};
+
+class SeventyFivePercentTest : public CountdownTest, public ::testing::WithParamInterface<TSeventyFiveAt> { };
+
+TEST_P(SeventyFivePercentTest, StopsTheBlinkUntilTheNextTickWhichBlinksAgain)
 {
     StartGame();
-    Tick(30);
+    Tick(60 - GetParam().Shown);
 
     ScriptRandom({0.1, 0.9, 0.2, 0.3, 0.5});
     Form1->Button5->Click();
     EXPECT_FALSE(Form1->Timer2->Enabled());
     EXPECT_TRUE(Form1->Label6->Enabled());
     Tick(1);
-    EXPECT_EQ(Form1->Label2->Caption(), "29");
+    EXPECT_EQ(Form1->Label2->Caption(), GetParam().NextShown);
+    EXPECT_EQ(Form1->GameOver, GetParam().Lost);
+    EXPECT_EQ(Form2->Visible(), GetParam().Lost);
     EXPECT_TRUE(Form1->Timer2->Enabled());
+    Form1->Timer2->Tick();
+    EXPECT_FALSE(Form1->Label6->Enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, SeventyFivePercentTest,
+    ::testing::Values(TSeventyFiveAt{"AtThirty", 30, "29", false}, TSeventyFiveAt{"AtZero", 0, "0", true}),
+    [](const ::testing::TestParamInfo<TSeventyFiveAt>& Info) { return std::string(Info.param.Name); });
+
+TEST_F(CountdownTest, FiftyFiftyLeavesTheBlinkGoing)
+{
+    StartGame();
+    Tick(31);
+    ASSERT_TRUE(Form1->Timer2->Enabled());
 
     Form1->Timer2->Tick(); // greyed
     ScriptRandom({0.1, 0.9, 0.2, 0.3});
