@@ -3,9 +3,7 @@
 #include <exception>
 #include <functional>
 #include <string>
-#include <vector>
 
-class QEventLoop;
 class TForm;
 
 // The program's application object: its title, its forms in creation order (the first is the
@@ -50,37 +48,10 @@ public:
     void DestroyForms();
 
 private:
-    friend class TForm;
-    friend class TFormWindow;
-    friend class TInputWatcher;
-
     void AddForm(TForm* Form);
-    // The toolkit's active form becomes Form; its activate handler runs when it was not active.
-    void Activate(TForm* Form);
-    // Asks the window system, once the running handler has returned, to activate the toolkit's
-    // active form. A handler that shows several forms so asks only for the last one: a request
-    // for a window that is not yet on the screen is answered only once it is, and would then
-    // take the activation from the form shown after it.
-    void RequestActivation();
-    void SendActivationRequest();
-    // The window system reports Form active. Until it reports the form that the toolkit last
-    // asked it to activate, its reports are late echoes of earlier requests and change nothing.
-    void WindowSystemActivated(TForm* Form);
-    // The user pressed a key or a mouse button in Form: Form is active from now on. When its
-    // window is not the window system's active one, the window system is activating it.
-    void UserInput(TForm* Form);
-    void FormHidden(TForm* Form);
-    void FormDestroyed(TForm* Form);
 
     std::string AppTitle;
-    std::vector<TForm*> Forms;
-    TForm* Main = nullptr;
-    TForm* Current = nullptr;    // the toolkit's active form
-    TForm* Requested = nullptr;  // asked of the window system, not yet reported back by it
-    TForm* Expected = nullptr;   // the window system's active form, as last reported or asked for
-    bool RequestPending = false; // a request waits for the running handler to return
     TErrorReporter Reporter;
-    QEventLoop* Loop = nullptr; // while Run runs
 };
 
 extern TApplication* const Application;

@@ -71,14 +71,11 @@ protected:
     void LoadLayout();
 
 private:
-    friend class TApplication;
-    friend class TFormWindow;
-    friend class TLayoutReader;
+    // The toolkit reaches a form's internals through TFormState::Of.
+    friend struct TFormState;
 
     explicit TForm(std::unique_ptr<TFormState> Parts);
     void PublishHandler(const char* Name, TNotifyEvent Handler);
-    // Gives the focus to the first control of the tab order when no control has it.
-    void FocusFirstControl();
 
     std::unique_ptr<TFormState> State;
 };

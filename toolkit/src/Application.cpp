@@ -4,27 +4,21 @@
 #include "Fonts.h"
 #include "Form.h"
 #include "FormState.h"
+#include "FormTracker.h"
 #include "FormWindow.h"
 #include "Handlers.h"
 #include "SysUtils.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QEventLoop>
 #include <QMessageBox>
-
-#include <algorithm>
 
 namespace {
 
 TApplication TheApplication;
 
-} // namespace
-
-TApplication* const Application = &TheApplication;
-
-// Tells the application of every key and mouse button pressed in a form's window: the user
-// is working in that form, whatever the window system has reported so far. Holds back the
+// Tells the form's window of every key and mouse button pressed in it: the user is working in
+// that form, whatever the window system has reported so far. Holds back the
 // pop-up hints while no window of the program is active.
 class TInputWatcher : public QObject {
 public:
@@ -42,6 +36,10 @@ protected:
         return false;
     }
 };
+
+} // namespace
+
+TApplication* const Application = &TheApplication;
 
 void TApplication::Initialize()
 {
@@ -70,34 +68,30 @@ void TApplication::SetTitle(const std::string& Value)
 
 void TApplication::AddForm(TForm* Form)
 {
-    Forms.push_back(Form);
-    if (Main == nullptr)
-        Main = Form;
+    FormTracker->Add(Form);
     CallHandler(Form->OnCreate, Form);
-    if (Form->State->VisibleAtStart)
+    if (TFormState::Of(*Form).VisibleAtStart)
         Form->Show();
 }
 
 void TApplication::Run()
 {
+    TForm* Main = FormTracker->MainForm();
     if (Main == nullptr)
         return;
     if (!Main->Visible())
         Main->Show();
-    QEventLoop EventLoop;
-    Loop = &EventLoop;
-    EventLoop.exec();
-    Loop = nullptr;
+    FormTracker->RunEventLoop();
 }
 
 TForm* TApplication::MainForm() const
 {
-    return Main;
+    return FormTracker->MainForm();
 }
 
 TForm* TApplication::ActiveForm() const
 {
-    return Current;
+    return FormTracker->ActiveForm();
 }
 
 void TApplication::ShowException(const std::exception& E)
@@ -130,81 +124,5 @@ void TApplication::ProcessMessages()
 
 void TApplication::DestroyForms()
 {
-    while (!Forms.empty()) {
-        TForm* Last = Forms.back();
-        Forms.pop_back();
-        delete Last;
-    }
-    Main = nullptr;
-    Current = nullptr;
-    Requested = nullptr;
-    Expected = nullptr;
-}
-
-void TApplication::Activate(TForm* Form)
-{
-    if (Current == Form)
-        return;
-    Current = Form;
-    Form->FocusFirstControl();
-    CallHandler(Form->OnActivate, Form);
-}
-
-void TApplication::RequestActivation()
-{
-    if (RequestPending)
-        return;
-    RequestPending = true;
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [this] { SendActivationRequest(); }, Qt::QueuedConnection);
-}
-
-void TApplication::SendActivationRequest()
-{
-    RequestPending = false;
-    if (Current == nullptr || Current == Expected)
-        return;
-    Current->State->Window->activateWindow();
-    Requested = Current;
-    Expected = Current;
-}
-
-void TApplication::WindowSystemActivated(TForm* Form)
-{
-    if (Requested != nullptr) {
-        if (Requested == Form)
-            Requested = nullptr;
-        return;
-    }
-    Expected = Form;
-    if (Form->Visible())
-        Activate(Form);
-}
-
-void TApplication::UserInput(TForm* Form)
-{
-    Requested = Form->State->Window.get() == QApplication::activeWindow() ? nullptr : Form;
-    Expected = Form;
-    if (Form->Visible())
-        Activate(Form);
-}
-
-void TApplication::FormHidden(TForm* Form)
-{
-    if (Requested == Form)
-        Requested = nullptr;
-    if (Expected == Form)
-        Expected = nullptr;
-    if (Current == Form)
-        Current = nullptr;
-    if (Form == Main && Loop != nullptr)
-        Loop->quit();
-}
-
-void TApplication::FormDestroyed(TForm* Form)
-{
-    FormHidden(Form);
-    Forms.erase(std::remove(Forms.begin(), Forms.end(), Form), Forms.end());
-    if (Main == Form)
-        Main = nullptr;
+    FormTracker->DestroyForms();
 }

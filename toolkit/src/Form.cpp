@@ -1,7 +1,7 @@
 #include "Form.h"
 
-#include "Application.h"
 #include "FormState.h"
+#include "FormTracker.h"
 #include "FormWindow.h"
 #include "Handlers.h"
 #include "LayoutReader.h"
@@ -37,6 +37,17 @@ TFormState::~TFormState()
     Components.clear();
 }
 
+void TFormState::FocusFirstControl()
+{
+    if (Window->focusWidget() != nullptr)
+        return;
+    for (QWidget* Control : TabOrder)
+        if (Control->isEnabled()) {
+            Control->setFocus(Qt::TabFocusReason);
+            return;
+        }
+}
+
 TForm::TForm(std::string Layout)
     : TForm(std::make_unique<TFormState>(Layout))
 { }
@@ -50,7 +61,7 @@ TForm::TForm(std::unique_ptr<TFormState> Parts)
 
 TForm::~TForm()
 {
-    Application->FormDestroyed(this);
+    FormTracker->FormDestroyed(this);
 }
 
 std::string TForm::Caption() const
@@ -65,7 +76,7 @@ bool TForm::Visible() const
 
 bool TForm::Active() const
 {
-    return Application->ActiveForm() == this;
+    return FormTracker->ActiveForm() == this;
 }
 
 void TForm::Show()
@@ -77,9 +88,9 @@ void TForm::Show()
         Window->show();
     }
     Window->raise();
-    Application->Activate(this);
-    // The window system answers later; Application tells its answer from echoes.
-    Application->RequestActivation();
+    FormTracker->Activate(this);
+    // The window system answers later; the tracker tells its answer from echoes.
+    FormTracker->RequestActivation();
 }
 
 void TForm::Close()
@@ -88,7 +99,7 @@ void TForm::Close()
         return;
     State->Visible = false;
     State->Window->hide();
-    Application->FormHidden(this);
+    FormTracker->FormHidden(this);
 }
 
 void TForm::Repaint()
@@ -154,15 +165,4 @@ void TForm::PublishHandler(const char* Name, TNotifyEvent Handler)
 void TForm::LoadLayout()
 {
     TLayoutReader(*this).Load();
-}
-
-void TForm::FocusFirstControl()
-{
-    if (State->Window->focusWidget() != nullptr)
-        return;
-    for (QWidget* Control : State->TabOrder)
-        if (Control->isEnabled()) {
-            Control->setFocus(Qt::TabFocusReason);
-            return;
-        }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Component.h"
+#include "Form.h"
 
 #include <QJsonObject>
 
@@ -32,6 +32,12 @@ struct TFormState {
     // Reads the layout "resources/<Layout>.json"; throws Exception when it is missing or broken.
     explicit TFormState(const std::string& Layout);
     ~TFormState();
+
+    // The internals of Form, for the toolkit's own code.
+    static TFormState& Of(const TForm& Form) { return *Form.State; }
+
+    // Gives the focus to the first control of the tab order when no control has it.
+    void FocusFirstControl();
 
     std::string LayoutFile; // as error messages name it
     QJsonObject Document;   // the parsed layout, until it is loaded

@@ -1,10 +1,10 @@
 #include "FormWindow.h"
 
-#include "Application.h"
 #include "Button.h"
 #include "Fonts.h"
 #include "Form.h"
 #include "FormState.h"
+#include "FormTracker.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -96,13 +96,13 @@ void TFormWindow::SetColor(const QColor& Color)
 
 void TFormWindow::UserInput()
 {
-    Application->UserInput(Form);
+    FormTracker->UserInput(Form);
 }
 
 bool TFormWindow::event(QEvent* Event)
 {
     if (Event->type() == QEvent::WindowActivate)
-        Application->WindowSystemActivated(Form);
+        FormTracker->WindowSystemActivated(Form);
     return QWidget::event(Event);
 }
 
@@ -117,9 +117,9 @@ void TFormWindow::keyPressEvent(QKeyEvent* Event)
 {
     TButton* Target = nullptr;
     if (Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter)
-        Target = Form->State->DefaultButton;
+        Target = TFormState::Of(*Form).DefaultButton;
     else if (Event->key() == Qt::Key_Escape)
-        Target = Form->State->CancelButton;
+        Target = TFormState::Of(*Form).CancelButton;
     if (Target == nullptr) {
         QWidget::keyPressEvent(Event);
         return;

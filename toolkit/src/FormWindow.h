@@ -22,7 +22,7 @@ public:
 };
 
 // The top-level window of a form: an optional menu bar above a scroll area that holds the
-// client area. Its close box closes the form; it tells the application when the window system
+// client area. Its close box closes the form; it tells the form tracker when the window system
 // activates it, and it presses the default and cancel buttons on Enter and Escape.
 class TFormWindow : public QWidget {
 public:

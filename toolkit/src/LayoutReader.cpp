@@ -203,7 +203,7 @@ bool EndsWith(const std::string& Text, const std::string& End)
 
 TLayoutReader::TLayoutReader(TForm& Owner)
     : Form(Owner)
-    , State(*Owner.State)
+    , State(TFormState::Of(Owner))
 { }
 
 void TLayoutReader::Load()
