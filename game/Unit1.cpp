@@ -2,6 +2,7 @@
 
 #include "Button.h"
 #include "Label.h"
+#include "MainFormParts.h"
 #include "MainMenu.h"
 #include "Random.h"
 #include "SpeedButton.h"
@@ -13,10 +14,16 @@
 #include "Unit6.h"
 #include "Unit7.h"
 
-#include <array>
-#include <cstddef>
-
 TForm1* Form1 = nullptr;
+
+namespace {
+
+// The countdown of a question starts at this many seconds; once it falls below BlinkBelow, the
+// hint line blinks.
+constexpr int CountdownSeconds = 60;
+constexpr int BlinkBelow = 50;
+
+} // namespace
 
 TForm1::TForm1()
     : TForm("game/Unit1")
@@ -82,9 +89,9 @@ void TForm1::FormCreate(TObject*)
 {
     Randomize();
     Level = 1;
-    // No game is in play until a draw has brought questions: without them nothing counts down
+    // No game is in play until a draw has brought questions: while none has, nothing counts down
     // and no click plays.
-    GameOver = true;
+    GameOver = !QuestionsDrawn;
     ScanLevels(LevelStart);
     LoadQuestions();
     GameOver = false;
@@ -108,7 +115,7 @@ void TForm1::ShowQuestion()
     Label10->SetCaption(Answers[2]);
     Label11->SetCaption(Answers[3]);
     Label12->SetCaption(Answers[4]);
-    Label2->SetCaption("60");
+    Label2->SetCaption(IntToStr(CountdownSeconds));
 }
 
 void TForm1::EnableAnswers()
@@ -161,10 +168,10 @@ void TForm1::NextLevel()
 {
     if (GameOver)
         return;
-    Rung(Level)->SetFontColor(clRed);
+    RungOf(*this, Level)->SetFontColor(clRed);
     ++Level;
-    if (Level == 16) {
-        // The game is over before the win window counts the win (reading Level 16): while a
+    if (Level == LevelAfterLast) {
+        // The game is over before the win window counts the win (on line LevelAfterLast): while a
         // report of that count waits in its box, the countdown ticks on and must not lose the
         // game that has just been won.
         GameOver = true;
@@ -179,8 +186,8 @@ void TForm1::N1Click(TObject*)
     // over unless this draw succeeds.
     GameOver = !QuestionsDrawn;
     EnableAnswers();
-    for (int L = 1; L <= 15; ++L)
-        Rung(L)->SetFontColor(clSkyBlue);
+    for (int L = 1; L <= LevelCount; ++L)
+        RungOf(*this, L)->SetFontColor(clSkyBlue);
     Repaint();
     Button5->SetEnabled(true);
     Button6->SetEnabled(true);
@@ -202,7 +209,7 @@ void TForm1::Timer1Timer(TObject*)
     if (GameOver)
         return;
     const int T = StrToInt(Label2->Caption()) - 1;
-    if (T < 50)
+    if (T < BlinkBelow)
         Timer2->SetEnabled(true);
     if (T < 0) {
         GameOver = true;
@@ -222,9 +229,9 @@ void TForm1::Button8Click(TObject*)
         return;
     Button8->SetEnabled(false);
     const TPick Pick = PickWrongAnswer();
-    for (int I = 1; I <= 4; ++I)
+    for (int I = 1; I <= AnswerCount; ++I)
         if (I != Pick.Right && I != Pick.Wrong)
-            AnswerButton(I)->SetEnabled(false);
+            AnswerButtonOf(*this, I)->SetEnabled(false);
 }
 
 void TForm1::Button5Click(TObject*)
@@ -256,11 +263,11 @@ void TForm1::Button7Click(TObject*)
         return;
     EnableAnswers();
     Button7->SetEnabled(false);
-    Rung(Level)->SetFontColor(clRed);
+    RungOf(*this, Level)->SetFontColor(clRed);
     ++Level;
     // RightAnswer still holds the answer of the question just passed.
     Form7->Show();
-    if (Level == 16) {
+    if (Level == LevelAfterLast) {
         GameOver = true;
         Form3->Show();
     } else
@@ -269,31 +276,18 @@ void TForm1::Button7Click(TObject*)
 
 TForm1::TPick TForm1::PickWrongAnswer() const
 {
-    TArray<double, 1, 4> Keys;
-    for (int I = 1; I <= 4; ++I)
+    TArray<double, 1, AnswerCount> Keys;
+    for (int I = 1; I <= AnswerCount; ++I)
         Keys[I] = Random();
     // Every answer equal to the right one gets key 0.0, so the greatest key is a wrong answer's.
     TPick Pick;
-    for (int I = 1; I <= 4; ++I)
+    for (int I = 1; I <= AnswerCount; ++I)
         if (Answers[I] == RightAnswer) {
             Keys[I] = 0.0;
             Pick.Right = I;
         }
-    for (int J = 2; J <= 4; ++J)
+    for (int J = 2; J <= AnswerCount; ++J)
         if (Keys[J] > Keys[Pick.Wrong])
             Pick.Wrong = J;
     return Pick;
-}
-
-TLabel* TForm1::Rung(int L) const
-{
-    const std::array<TLabel*, 15> Rungs{Label15, Label16, Label17, Label18, Label19, Label20, Label21,
-        Label22, Label23, Label24, Label25, Label26, Label27, Label28, Label1};
-    return Rungs.at(static_cast<std::size_t>(L - 1));
-}
-
-TSpeedButton* TForm1::AnswerButton(int Index) const
-{
-    const std::array<TSpeedButton*, 4> Buttons{SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4};
-    return Buttons.at(static_cast<std::size_t>(Index - 1));
 }

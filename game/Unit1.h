@@ -26,7 +26,7 @@ public:
     bool GameOver = false;
     int DrawRange = 0;
     TQuestions Questions;
-    // The current question, 1 to 15; 16 once level 15 has been passed.
+    // The current question, 1 to LevelCount; LevelAfterLast once the last level has been passed.
     int Level = 0;
     TStats Stats;
     TAnswers Answers;
@@ -113,9 +113,6 @@ private:
     // A "75%" hint: names the right answer in three cases of four in the hint window.
     void SeventyFivePercentClick(TButton* Pressed);
     TPick PickWrongAnswer() const;
-    // The label of the level ladder that shows the number L.
-    TLabel* Rung(int L) const;
-    TSpeedButton* AnswerButton(int Index) const;
 };
 
 extern TForm1* Form1;

@@ -52,8 +52,8 @@ TForm6::TForm6()
 void TForm6::FormShow(TObject*)
 {
     LoadStatistics(Form1->Stats);
-    const std::array<TLabel*, 16> Counts{Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8,
-        Label9, Label10, Label11, Label12, Label13, Label14, Label15, Label16};
-    for (int K = 1; K <= 16; ++K)
+    const std::array<TLabel*, StatLines> Counts{Label1, Label2, Label3, Label4, Label5, Label6, Label7,
+        Label8, Label9, Label10, Label11, Label12, Label13, Label14, Label15, Label16};
+    for (int K = 1; K <= StatLines; ++K)
         Counts[static_cast<std::size_t>(K - 1)]->SetCaption(Form1->Stats[K]);
 }

@@ -1,21 +1,22 @@
 #include "Unit1.h"
 
 #include "CheckBox.h"
+#include "CountUp.h"
 #include "Image.h"
 #include "Label.h"
+#include "MainFormParts.h"
 #include "Memo.h"
 #include "Random.h"
 #include "SpeedButton.h"
 #include "SysUtils.h"
 #include "Timer.h"
 
-#include <array>
-#include <climits>
-#include <cstddef>
-
 TForm1* Form1 = nullptr;
 
 namespace {
+
+constexpr int SecondsPerMinute = 60;
+constexpr int MinutesPerHour = 60;
 
 // A clock part as two digits at least: a "0" in front of values below 10.
 std::string TwoDigits(int Value)
@@ -139,15 +140,12 @@ void TForm1::AnswerClick(int Index)
 
 void TForm1::RegisterAnswer()
 {
-    Rung(Level)->SetFontColor(clRed);
+    RungOf(*this, Level)->SetFontColor(clRed);
     Memo1->AddLine(Mark + Questions[Level][1] + "   " + RightAnswer);
-    if (Mark == "+ ") {
-        // The counter stops at the largest value it can hold instead of wrapping.
-        const int Count = StrToInt(Label3->Caption());
-        Label3->SetCaption(IntToStr(Count < INT_MAX ? Count + 1 : Count));
-    }
+    if (Mark == "+ ")
+        Label3->SetCaption(CountUp(Label3->Caption()));
     Level = Level + 1;
-    if (Level == 16)
+    if (Level == LevelAfterLast)
         RestartRound();
     else
         ShowQuestion();
@@ -155,8 +153,8 @@ void TForm1::RegisterAnswer()
 
 void TForm1::RestartRound()
 {
-    for (int L = 1; L <= 15; ++L)
-        Rung(L)->SetFontColor(clSkyBlue);
+    for (int L = 1; L <= LevelCount; ++L)
+        RungOf(*this, L)->SetFontColor(clSkyBlue);
     Repaint();
     Level = 1;
     ShowQuestion();
@@ -176,22 +174,12 @@ void TForm1::Timer1Timer(TObject*)
 {
     Label5->SetCaption(TwoDigits(Hours) + ":" + TwoDigits(Minutes) + ":" + TwoDigits(Seconds));
     Seconds = Seconds + 1;
-    if (Seconds == 60) {
+    if (Seconds == SecondsPerMinute) {
         Seconds = 0;
         Minutes = Minutes + 1;
-        if (Minutes == 60) {
+        if (Minutes == MinutesPerHour) {
             Minutes = 0;
             Hours = Hours + 1;
         }
     }
-}
-
-TLabel* TForm1::Rung(int L) const
-{
-    // Label15 .. Label28 are the rungs of levels 1 to 14, Label1 the rung of level 15.
-    static constexpr std::array<TLabel * TForm1::*, 15> Rungs{&TForm1::Label15, &TForm1::Label16,
-        &TForm1::Label17, &TForm1::Label18, &TForm1::Label19, &TForm1::Label20, &TForm1::Label21,
-        &TForm1::Label22, &TForm1::Label23, &TForm1::Label24, &TForm1::Label25, &TForm1::Label26,
-        &TForm1::Label27, &TForm1::Label28, &TForm1::Label1};
-    return this->*Rungs.at(static_cast<std::size_t>(L - 1));
 }

@@ -88,8 +88,6 @@ public:
 private:
     // The answer handler of button Index: judges Answers[Index] against RightAnswer.
     void AnswerClick(int Index);
-    // The rung of the level ladder that shows level L.
-    TLabel* Rung(int L) const;
 };
 
 extern TForm1* Form1;

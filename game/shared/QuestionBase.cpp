@@ -11,8 +11,6 @@
 namespace {
 
 const std::string BaseName = "base.txt";
-constexpr int Levels = 15;
-constexpr int RecordLines = 6; // the group key is the last of them
 
 void OpenBase(TextFile& Base)
 {
@@ -27,20 +25,20 @@ Exception WrongLevelCount(int Records, int Runs, int FirstExtraRecord)
     if (Records == 0)
         return Exception(Utf8ToAnsi(BaseName + ": файл пуст, в нём нет ни одного вопроса"));
     std::string Message
-        = BaseName + ": уровней в файле " + IntToStr(Runs) + ", а должно быть " + IntToStr(Levels);
-    if (Runs > Levels)
-        Message += " (уровень " + IntToStr(Levels + 1) + " начинается со строки "
+        = BaseName + ": уровней в файле " + IntToStr(Runs) + ", а должно быть " + IntToStr(LevelCount);
+    if (Runs > LevelCount)
+        Message += " (уровень " + IntToStr(LevelCount + 1) + " начинается со строки "
             + std::to_string(FirstLineOf(FirstExtraRecord)) + ")";
     return Exception(Utf8ToAnsi(Message));
 }
 
 void ShuffleAnswers(TAnswers& Answers)
 {
-    TArray<double, 1, 4> Keys;
-    for (int Position = 1; Position <= 4; ++Position)
+    TArray<double, 1, AnswerCount> Keys;
+    for (int Position = 1; Position <= AnswerCount; ++Position)
         Keys[Position] = Random();
-    for (int I = 1; I <= 3; ++I)
-        for (int J = I + 1; J <= 4; ++J)
+    for (int I = 1; I < AnswerCount; ++I)
+        for (int J = I + 1; J <= AnswerCount; ++J)
             if (Keys[I] < Keys[J]) {
                 std::swap(Keys[I], Keys[J]);
                 std::swap(Answers[I], Answers[J]);
@@ -77,31 +75,31 @@ void ScanLevels(TLevelStart& LevelStart)
         Base.ReadLn(Key);
         if (Key != PreviousKey) {
             ++Runs;
-            if (Runs <= Levels)
+            if (Runs <= LevelCount)
                 Found[Runs] = Record;
-            else if (Runs == Levels + 1)
+            else if (Runs == LevelCount + 1)
                 FirstExtraRecord = Record;
             PreviousKey = Key;
         }
         Record = NextRecord(Record);
     }
     Base.Close();
-    if (Runs != Levels)
+    if (Runs != LevelCount)
         throw WrongLevelCount(Record - 1, Runs, FirstExtraRecord);
-    Found[Levels + 1] = Record;
+    Found[LevelCount + 1] = Record;
     LevelStart = Found;
 }
 
 void DrawQuestions(TLevelStart& LevelStart, int& DrawRange, TQuestions& Questions)
 {
-    if (LevelStart[Levels + 1] == 0)
+    if (LevelStart[LevelCount + 1] == 0)
         ScanLevels(LevelStart);
-    DrawRange = LevelStart[Levels + 1] - 1;
+    DrawRange = LevelStart[LevelCount + 1] - 1;
     TextFile Base;
     OpenBase(Base);
     TQuestions Drawn;
     int Next = 1;
-    for (int Level = 1; Level <= Levels; ++Level) {
+    for (int Level = 1; Level <= LevelCount; ++Level) {
         int Pick = 0;
         do
             Pick = Random(DrawRange) + 1;

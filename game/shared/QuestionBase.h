@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Array.h"
+#include "Levels.h"
 
 #include <cstdint>
 #include <string>
@@ -9,15 +10,20 @@
 // answers, group key), grouped into the 15 levels by runs of records with equal keys.
 // Lines are Windows-1251 bytes, kept and compared as bytes.
 
+// The lines of a record, the group key the last of them.
+inline constexpr int RecordLines = 6;
+// The answers of a question: the right one and three wrong ones, shown together.
+inline constexpr int AnswerCount = 4;
+
 // Where the run of each level 1..15 begins, then the number of records plus 1; all 0 until a
 // level scan has succeeded.
-using TLevelStart = TArray<int, 1, 16>;
+using TLevelStart = TArray<int, 1, LevelCount + 1>;
 // A record: column 1 the question, 2 the right answer, 3 to 5 the wrong answers, 6 the group key.
-using TQuestionRecord = TArray<std::string, 1, 6>;
+using TQuestionRecord = TArray<std::string, 1, RecordLines>;
 // The record drawn for each level.
-using TQuestions = TArray<TQuestionRecord, 1, 15>;
+using TQuestions = TArray<TQuestionRecord, 1, LevelCount>;
 // The four answers of the question on screen, in display order.
-using TAnswers = TArray<std::string, 1, 4>;
+using TAnswers = TArray<std::string, 1, AnswerCount>;
 
 // Reads "base.txt" once from start to end and fills LevelStart. Throws EInOutError when the
 // file cannot be read, and Exception naming what is wrong and where when the base does not

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Label.h"
 #include "MainBlock.h"
+#include "MainFormParts.h"
 #include "Random.h"
 #include "SpeedButton.h"
 #include "Unit1.h"
@@ -12,7 +13,6 @@
 #include "Unit6.h"
 #include "Unit7.h"
 
-#include <array>
 #include <cstddef>
 
 namespace {
@@ -141,26 +141,11 @@ void GameTest::ClimbTo(int L)
     }
 }
 
-TLabel* GameTest::RungOf(int L)
-{
-    const std::array<TLabel*, 15> Rungs{Form1->Label15, Form1->Label16, Form1->Label17, Form1->Label18,
-        Form1->Label19, Form1->Label20, Form1->Label21, Form1->Label22, Form1->Label23, Form1->Label24,
-        Form1->Label25, Form1->Label26, Form1->Label27, Form1->Label28, Form1->Label1};
-    return Rungs.at(static_cast<std::size_t>(L - 1));
-}
-
-TSpeedButton* GameTest::AnswerButtonOf(int I)
-{
-    const std::array<TSpeedButton*, 4> Buttons{
-        Form1->SpeedButton1, Form1->SpeedButton2, Form1->SpeedButton3, Form1->SpeedButton4};
-    return Buttons.at(static_cast<std::size_t>(I - 1));
-}
-
 std::vector<int> GameTest::RedRungs()
 {
     std::vector<int> Red;
-    for (int L = 1; L <= 15; ++L)
-        if (RungOf(L)->FontColor() == clRed)
+    for (int L = 1; L <= LevelCount; ++L)
+        if (RungOf(*Form1, L)->FontColor() == clRed)
             Red.push_back(L);
     return Red;
 }
@@ -168,8 +153,8 @@ std::vector<int> GameTest::RedRungs()
 std::vector<int> GameTest::EnabledAnswerButtons()
 {
     std::vector<int> Enabled;
-    for (int I = 1; I <= 4; ++I)
-        if (AnswerButtonOf(I)->Enabled())
+    for (int I = 1; I <= AnswerCount; ++I)
+        if (AnswerButtonOf(*Form1, I)->Enabled())
             Enabled.push_back(I);
     return Enabled;
 }

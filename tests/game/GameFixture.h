@@ -10,9 +10,6 @@
 #include <string>
 #include <vector>
 
-class TLabel;
-class TSpeedButton;
-
 // The texts of the fixture base: one record for every level L, in Windows-1251 bytes. Tag tells
 // two bases apart.
 std::string QuestionText(int L, const std::string& Tag = "");
@@ -60,9 +57,7 @@ protected:
     // Answers right, by real clicks, until Level is L; the answers stay in the base's order.
     void ClimbTo(int L);
 
-    // The rung of level L, answer button I and the states the tests look at.
-    static TLabel* RungOf(int L);
-    static TSpeedButton* AnswerButtonOf(int I);
+    // The states of the ladder and the answer buttons that the tests look at.
     static std::vector<int> RedRungs();
     static std::vector<int> EnabledAnswerButtons();
     // The labels of the four answers, top to bottom.

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Button.h"
 #include "Label.h"
+#include "MainFormParts.h"
 #include "MainMenu.h"
 #include "Random.h"
 #include "SpeedButton.h"
@@ -295,7 +296,7 @@ TEST_F(PlayTest, NewGameInMidGameStartsAfreshAndCountsNothing)
     EXPECT_FALSE(Form1->GameOver);
     EXPECT_EQ(Form1->Level, 1);
     for (int L = 1; L <= 15; ++L)
-        EXPECT_EQ(RungOf(L)->FontColor(), clSkyBlue) << "rung " << L;
+        EXPECT_EQ(RungOf(*Form1, L)->FontColor(), clSkyBlue) << "rung " << L;
     EXPECT_TRUE(Form1->Button5->Enabled());
     EXPECT_TRUE(Form1->Button6->Enabled());
     EXPECT_TRUE(Form1->Button7->Enabled());

@@ -6,6 +6,7 @@
 #include "EventLoop.h"
 #include "Label.h"
 #include "MainBlock.h"
+#include "MainFormParts.h"
 #include "MainMenu.h"
 #include "Random.h"
 #include "SpeedButton.h"
@@ -36,7 +37,7 @@ TEST_F(StartUpTest, ShowsTheFirstQuestionWithItsAnswersInTheOrderOfTheKeys)
     EXPECT_EQ(ShownAnswers(), Expected);
     EXPECT_EQ(Form1->RightAnswer, RightText(1));
     for (int L = 1; L <= 15; ++L)
-        EXPECT_EQ(RungOf(L)->FontColor(), clSkyBlue) << "rung " << L;
+        EXPECT_EQ(RungOf(*Form1, L)->FontColor(), clSkyBlue) << "rung " << L;
     EXPECT_EQ(Form1->Label3->Caption(), Utf8ToAnsi("осталось"));
     EXPECT_EQ(Form1->Label2->Caption(), "60");
     EXPECT_EQ(Form1->Label4->Caption(), Utf8ToAnsi("сек"));

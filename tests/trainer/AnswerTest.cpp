@@ -2,6 +2,7 @@
 
 #include "CheckBox.h"
 #include "Label.h"
+#include "MainFormParts.h"
 #include "Memo.h"
 #include "Random.h"
 #include "SpeedButton.h"
@@ -45,9 +46,9 @@ TEST_P(AnswerAtLevelTest, LogsCountsMarksTheLadderAndAsksTheNextLevel)
         Row.NewDraw ? Join({DrawOf('b'), KeepOrder()}) : std::vector<double>{}}));
     Form1->CheckBox1->SetChecked(Row.Ticked);
     for (int L = 1; L < Row.Level; ++L)
-        Button(RightButton)->Click();
+        AnswerButtonOf(*Form1, RightButton)->Click();
 
-    Button(Row.Right ? RightButton : WrongButton)->Click();
+    AnswerButtonOf(*Form1, Row.Right ? RightButton : WrongButton)->Click();
 
     EXPECT_TRUE(Errors.Texts().empty());
     EXPECT_EQ(ScriptedRandomLeft(), 0u);
@@ -91,7 +92,7 @@ TEST_F(AnswerTest, PassesKeepTheLogTheCounterTheQuestionsAndTheClock)
     std::vector<std::string> Expected;
     for (int Answer = 0; Answer < Answers; ++Answer) {
         const bool Right = Answer % 3 != 2;
-        Button(Right ? RightButton : WrongButton)->Click();
+        AnswerButtonOf(*Form1, Right ? RightButton : WrongButton)->Click();
         Expected.push_back(LogLine(Right ? "+ " : "- ", Answer % 15 + 1, 'a'));
     }
 
@@ -121,7 +122,7 @@ TEST_P(JudgeTest, ComparesTheWholeTextNotThePlace)
     Start(Join({DrawOf('a'), KeepOrder(2)}));
     Form1->CheckBox1->SetChecked(false);
 
-    Button(GetParam().Button)->Click();
+    AnswerButtonOf(*Form1, GetParam().Button)->Click();
 
     EXPECT_EQ(Form1->Memo1->Lines(), std::vector<std::string>{GetParam().Mark + std::string("Same?   Yes")});
     EXPECT_EQ(Form1->Label3->Caption(), GetParam().Counter);
@@ -145,7 +146,7 @@ TEST_P(CounterTest, CountsUpToTheLargestValueAndStaysThere)
     Start(Join({DrawOf('a'), KeepOrder(2)}));
     Form1->Label3->SetCaption(GetParam().Before);
 
-    Button(RightButton)->Click();
+    AnswerButtonOf(*Form1, RightButton)->Click();
 
     EXPECT_TRUE(Errors.Texts().empty());
     EXPECT_EQ(Form1->Label3->Caption(), GetParam().After);
@@ -163,7 +164,7 @@ TEST_F(AnswerTest, CounterThatIsNoNumberEndsARightAnswerAfterTheLogLine)
     Form1->CheckBox1->SetChecked(false);
     Form1->Label3->SetCaption("many");
 
-    Button(RightButton)->Click();
+    AnswerButtonOf(*Form1, RightButton)->Click();
 
     EXPECT_EQ(Errors.Texts(), std::vector<std::string>{"'many' is not a valid integer value."});
     EXPECT_EQ(Form1->Memo1->Lines(), std::vector<std::string>{LogLine("+ ", 1, 'a')});
@@ -172,7 +173,7 @@ TEST_F(AnswerTest, CounterThatIsNoNumberEndsARightAnswerAfterTheLogLine)
     EXPECT_EQ(Form1->Mark, "+ ");
 
     // A wrong answer does not read the counter and moves on.
-    Button(WrongButton)->Click();
+    AnswerButtonOf(*Form1, WrongButton)->Click();
     EXPECT_EQ(Form1->Level, 2);
     EXPECT_EQ(Form1->Memo1->Lines().back(), LogLine("- ", 1, 'a'));
     EXPECT_EQ(Errors.Texts().size(), 1u);
@@ -181,11 +182,11 @@ TEST_F(AnswerTest, CounterThatIsNoNumberEndsARightAnswerAfterTheLogLine)
 TEST_F(AnswerTest, FailingDrawAfterAWrongAnswerEndsTheClickAsIfTheBoxWereClear)
 {
     Start(Join({DrawOf('a'), KeepOrder(5)}));
-    Button(RightButton)->Click();
-    Button(RightButton)->Click();
+    AnswerButtonOf(*Form1, RightButton)->Click();
+    AnswerButtonOf(*Form1, RightButton)->Click();
     std::filesystem::remove("base.txt");
 
-    Button(WrongButton)->Click();
+    AnswerButtonOf(*Form1, WrongButton)->Click();
 
     EXPECT_EQ(Errors.Texts(), std::vector<std::string>{"File not found."});
     EXPECT_EQ(Form1->Memo1->Lines().back(), LogLine("- ", 3, 'a'));
@@ -198,7 +199,7 @@ TEST_F(AnswerTest, FailingDrawAfterAWrongAnswerEndsTheClickAsIfTheBoxWereClear)
     EXPECT_EQ(Form1->Mark, "+ ");
 
     // The drill goes on with the question on screen.
-    Button(RightButton)->Click();
+    AnswerButtonOf(*Form1, RightButton)->Click();
     EXPECT_EQ(Form1->Memo1->Lines().back(), LogLine("+ ", 4, 'a'));
     EXPECT_EQ(Form1->Label3->Caption(), "3");
     EXPECT_EQ(Form1->Level, 5);
@@ -212,9 +213,9 @@ TEST_F(AnswerTest, ADrawFromABaseEmptiedSinceStartUpGivesEmptyQuestionsThatAreAn
     Start(Join({DrawOf('a'), KeepOrder(2), DrawOf('a'), KeepOrder(5)}));
     WriteBytes("base.txt", "");
 
-    Button(WrongButton)->Click();
+    AnswerButtonOf(*Form1, WrongButton)->Click();
     for (int Index = 1; Index <= 4; ++Index)
-        Button(Index)->Click();
+        AnswerButtonOf(*Form1, Index)->Click();
 
     EXPECT_TRUE(Errors.Texts().empty());
     EXPECT_EQ(Form1->Memo1->Lines(),

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "CheckBox.h"
 #include "Label.h"
+#include "MainFormParts.h"
 #include "Memo.h"
 #include "Random.h"
 #include "SpeedButton.h"
@@ -50,7 +51,7 @@ TEST_F(StartUpTest, WithoutBaseReportsOnceKeepsPlaceholdersAndIgnoresAnswers)
     // A base put in place afterwards changes nothing until the trainer is started again.
     WriteBytes("base.txt", SampleBase());
     for (int Index = 1; Index <= 4; ++Index)
-        Button(Index)->Click();
+        AnswerButtonOf(*Form1, Index)->Click();
     EXPECT_EQ(Form1->Label29->Caption(), "Label29");
     for (const TLabel* Answer : {Form1->Label6, Form1->Label9, Form1->Label10, Form1->Label11})
         EXPECT_EQ(Answer->Caption(), "Label6");

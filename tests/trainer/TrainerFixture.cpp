@@ -3,10 +3,11 @@
 #include "Application.h"
 #include "Label.h"
 #include "MainBlock.h"
+#include "MainFormParts.h"
 #include "Random.h"
 #include "Unit1.h"
 
-#include <array>
+#include <cstddef>
 
 namespace {
 
@@ -97,33 +98,18 @@ void TrainerTest::Start(const std::vector<double>& Script)
     CreateForms();
 }
 
-TLabel* TrainerTest::Rung(int L)
-{
-    const std::array<TLabel*, 15> Rungs{Form1->Label15, Form1->Label16, Form1->Label17, Form1->Label18,
-        Form1->Label19, Form1->Label20, Form1->Label21, Form1->Label22, Form1->Label23, Form1->Label24,
-        Form1->Label25, Form1->Label26, Form1->Label27, Form1->Label28, Form1->Label1};
-    return Rungs.at(static_cast<std::size_t>(L - 1));
-}
-
-TSpeedButton* TrainerTest::Button(int Index)
-{
-    const std::array<TSpeedButton*, 4> Buttons{
-        Form1->SpeedButton1, Form1->SpeedButton2, Form1->SpeedButton3, Form1->SpeedButton4};
-    return Buttons.at(static_cast<std::size_t>(Index - 1));
-}
-
 std::vector<TColor> TrainerTest::Ladder()
 {
     std::vector<TColor> Colors;
-    for (int L = 1; L <= 15; ++L)
-        Colors.push_back(Rung(L)->FontColor());
+    for (int L = 1; L <= LevelCount; ++L)
+        Colors.push_back(RungOf(*Form1, L)->FontColor());
     return Colors;
 }
 
 std::vector<TColor> TrainerTest::RedUpTo(int Top)
 {
     std::vector<TColor> Colors;
-    for (int L = 1; L <= 15; ++L)
+    for (int L = 1; L <= LevelCount; ++L)
         Colors.push_back(L <= Top ? clRed : clSkyBlue);
     return Colors;
 }

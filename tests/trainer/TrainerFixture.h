@@ -10,9 +10,6 @@
 #include <string>
 #include <vector>
 
-class TLabel;
-class TSpeedButton;
-
 // The sample base of the trainer's tests: two records for every level L, variants 'a' and 'b',
 // 30 records in all. The question texts hold Windows-1251 bytes.
 std::string QuestionText(int L, char Variant);
@@ -35,9 +32,6 @@ protected:
 
     void Start(const std::vector<double>& Script);
 
-    // The rungs of levels 1 to 15 and the answer buttons 1 to 4.
-    static TLabel* Rung(int L);
-    static TSpeedButton* Button(int Index);
     // The font colours of the rungs of levels 1 to 15, and those of a ladder that is red from
     // level 1 up to level Top and sky blue above.
     static std::vector<TColor> Ladder();
