@@ -1,6 +1,8 @@
 #include "Unit1.h"
 
+#include "Bevel.h"
 #include "Button.h"
+#include "Image.h"
 #include "Label.h"
 #include "MainFormParts.h"
 #include "MainMenu.h"

@@ -1,5 +1,6 @@
 #include "Unit2.h"
 
+#include "Label.h"
 #include "Statistics.h"
 #include "Unit1.h"
 

@@ -1,5 +1,6 @@
 #include "Unit3.h"
 
+#include "Label.h"
 #include "Statistics.h"
 #include "Unit1.h"
 

@@ -1,5 +1,7 @@
 #include "Unit4.h"
 
+#include "Label.h"
+
 TForm4* Form4 = nullptr;
 
 TForm4::TForm4()

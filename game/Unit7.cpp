@@ -1,5 +1,6 @@
 #include "Unit7.h"
 
+#include "Button.h"
 #include "Label.h"
 #include "Unit1.h"
 

@@ -177,7 +177,10 @@ INSTANTIATE_TEST_SUITE_P(Layouts, BrokenLayoutTest,
             "resources/test/Probe.json: Label2: the form class publishes no component of this name"},
         BrokenLayout{"PublishedComponentMissing", "test/Probe", {}, "Label9",
             "resources/test/Probe.json: Label9: the form class publishes a component that the layout does "
-            "not have"}),
+            "not have"},
+        BrokenLayout{"ComponentOfAnotherClass", "test/Probe", {"Button1"}, "Button1",
+            "resources/test/Probe.json: Button1: the form class publishes a component of another class under "
+            "this name"}),
     [](const ::testing::TestParamInfo<BrokenLayout>& Info) { return std::string(Info.param.Name); });
 
 } // namespace

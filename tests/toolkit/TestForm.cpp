@@ -1,14 +1,6 @@
 #include "TestForm.h"
 
-#include "Bevel.h"
-#include "Button.h"
-#include "CheckBox.h"
-#include "Image.h"
 #include "Label.h"
-#include "MainMenu.h"
-#include "Memo.h"
-#include "SpeedButton.h"
-#include "Timer.h"
 
 #include <QApplication>
 #include <QFile>
@@ -76,32 +68,11 @@ TTestForm::TTestForm(const std::string& Layout, std::set<std::string> Skip, std:
     for (const QJsonObject& Object : Objects) {
         CollectHandlers(Object, Bound);
         const std::string Name = Object.value(QStringLiteral("Name")).toString().toStdString();
-        const std::string Class = Object.value(QStringLiteral("Class")).toString().toStdString();
-        if (Skip.count(Name) != 0)
-            continue;
-        if (Class == "TLabel")
-            PublishAs<TLabel>(Name);
-        else if (Class == "TButton")
-            PublishAs<TButton>(Name);
-        else if (Class == "TSpeedButton")
-            PublishAs<TSpeedButton>(Name);
-        else if (Class == "TImage")
-            PublishAs<TImage>(Name);
-        else if (Class == "TBevel")
-            PublishAs<TBevel>(Name);
-        else if (Class == "TTimer")
-            PublishAs<TTimer>(Name);
-        else if (Class == "TMainMenu")
-            PublishAs<TMainMenu>(Name);
-        else if (Class == "TMenuItem")
-            PublishAs<TMenuItem>(Name);
-        else if (Class == "TMemo")
-            PublishAs<TMemo>(Name);
-        else if (Class == "TCheckBox")
-            PublishAs<TCheckBox>(Name);
+        if (Skip.count(Name) == 0)
+            Publish(Name.c_str(), Fields[Name]);
     }
     if (!Extra.empty())
-        PublishAs<TLabel>(Extra);
+        Publish(Extra.c_str(), ExtraLabel);
     [&]<std::size_t... Index>(std::index_sequence<Index...>)
     {
         ((Bound.count(HandlerNames[Index]) != 0
@@ -111,13 +82,6 @@ TTestForm::TTestForm(const std::string& Layout, std::set<std::string> Skip, std:
     }
     (std::make_index_sequence<HandlerNames.size()>());
     LoadLayout();
-}
-
-template <class T> void TTestForm::PublishAs(const std::string& Name)
-{
-    auto& Field = Fields[Name];
-    Field = static_cast<T*>(nullptr);
-    Publish(Name.c_str(), std::get<T*>(Field));
 }
 
 QWidget* TTestForm::Widget(const std::string& Name) const

@@ -2,20 +2,11 @@
 
 #include "Component.h"
 
+#include <concepts>
 #include <functional>
 #include <memory>
 #include <string>
 
-class TButton;
-class TCheckBox;
-class TBevel;
-class TImage;
-class TLabel;
-class TMainMenu;
-class TMemo;
-class TMenuItem;
-class TSpeedButton;
-class TTimer;
 struct TFormState;
 
 // A window created hidden from its stored layout. A form class publishes its component fields
@@ -50,16 +41,17 @@ protected:
     // Layout is the layout's path below resources/, for instance "game/Unit1".
     explicit TForm(std::string Layout);
 
-    void Publish(const char* Name, TBevel*& Field);
-    void Publish(const char* Name, TButton*& Field);
-    void Publish(const char* Name, TCheckBox*& Field);
-    void Publish(const char* Name, TImage*& Field);
-    void Publish(const char* Name, TLabel*& Field);
-    void Publish(const char* Name, TMainMenu*& Field);
-    void Publish(const char* Name, TMemo*& Field);
-    void Publish(const char* Name, TMenuItem*& Field);
-    void Publish(const char* Name, TSpeedButton*& Field);
-    void Publish(const char* Name, TTimer*& Field);
+    // Publishes a component field: loading the layout stores in it the component of that name,
+    // which must be a T.
+    template <class T>
+    requires std::derived_from<T, TComponent>
+    void Publish(const char* Name, T*& Field)
+    {
+        PublishField(Name, [&Field](TComponent* Component) {
+            Field = dynamic_cast<T*>(Component);
+            return Field != nullptr;
+        });
+    }
 
     template <class F> void Publish(const char* Name, void (F::*Handler)(TObject*))
     {
@@ -75,6 +67,9 @@ private:
     friend struct TFormState;
 
     explicit TForm(std::unique_ptr<TFormState> Parts);
+    // Bind stores a component in the published field; it returns false when the component is
+    // not of the field's class.
+    void PublishField(const char* Name, std::function<bool(TComponent* Component)> Bind);
     void PublishHandler(const char* Name, TNotifyEvent Handler);
 
     std::unique_ptr<TFormState> State;

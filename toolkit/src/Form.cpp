@@ -107,54 +107,9 @@ void TForm::Repaint()
     State->Window->repaint();
 }
 
-void TForm::Publish(const char* Name, TBevel*& Field)
+void TForm::PublishField(const char* Name, std::function<bool(TComponent* Component)> Bind)
 {
-    State->Fields[Name] = &Field;
-}
-
-void TForm::Publish(const char* Name, TButton*& Field)
-{
-    State->Fields[Name] = &Field;
-}
-
-void TForm::Publish(const char* Name, TCheckBox*& Field)
-{
-    State->Fields[Name] = &Field;
-}
-
-void TForm::Publish(const char* Name, TImage*& Field)
-{
-    State->Fields[Name] = &Field;
-}
-
-void TForm::Publish(const char* Name, TLabel*& Field)
-{
-    State->Fields[Name] = &Field;
-}
-
-void TForm::Publish(const char* Name, TMainMenu*& Field)
-{
-    State->Fields[Name] = &Field;
-}
-
-void TForm::Publish(const char* Name, TMemo*& Field)
-{
-    State->Fields[Name] = &Field;
-}
-
-void TForm::Publish(const char* Name, TMenuItem*& Field)
-{
-    State->Fields[Name] = &Field;
-}
-
-void TForm::Publish(const char* Name, TSpeedButton*& Field)
-{
-    State->Fields[Name] = &Field;
-}
-
-void TForm::Publish(const char* Name, TTimer*& Field)
-{
-    State->Fields[Name] = &Field;
+    State->Fields[Name] = std::move(Bind);
 }
 
 void TForm::PublishHandler(const char* Name, TNotifyEvent Handler)

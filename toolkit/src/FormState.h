@@ -4,28 +4,15 @@
 
 #include <QJsonObject>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
-#include <variant>
 #include <vector>
 
 class QWidget;
-class TBevel;
 class TButton;
-class TCheckBox;
 class TFormWindow;
-class TImage;
-class TLabel;
-class TMainMenu;
-class TMemo;
-class TMenuItem;
-class TSpeedButton;
-class TTimer;
-
-// A component field that a form class publishes: where the layout's component is stored.
-using TPublishedField = std::variant<TBevel**, TButton**, TCheckBox**, TImage**, TLabel**, TMainMenu**,
-    TMemo**, TMenuItem**, TSpeedButton**, TTimer**>;
 
 // What a form holds besides its public events: its layout, its window and its components.
 struct TFormState {
@@ -41,7 +28,9 @@ struct TFormState {
 
     std::string LayoutFile; // as error messages name it
     QJsonObject Document;   // the parsed layout, until it is loaded
-    std::map<std::string, TPublishedField> Fields;
+    // The component fields that the form class publishes, each as the binder that stores a
+    // component in it and tells whether the component is of the field's class.
+    std::map<std::string, std::function<bool(TComponent* Component)>> Fields;
     std::map<std::string, TNotifyEvent> Handlers;
 
     std::unique_ptr<TFormWindow> Window;

@@ -240,6 +240,21 @@ void TLayoutReader::Load()
 
 void TLayoutReader::ReadComponent(const QJsonValue& Value)
 {
+    // The component classes that a layout may name, each with its reader. The menu items are
+    // read with their main menu.
+    using TReader = void (TLayoutReader::*)(TProperties&, const std::string&);
+    static const std::map<std::string, TReader> Readers = {
+        {"TBevel", &TLayoutReader::ReadBevel},
+        {"TButton", &TLayoutReader::ReadButton},
+        {"TCheckBox", &TLayoutReader::ReadCheckBox},
+        {"TImage", &TLayoutReader::ReadImage},
+        {"TLabel", &TLayoutReader::ReadLabel},
+        {"TMainMenu", &TLayoutReader::ReadMainMenu},
+        {"TMemo", &TLayoutReader::ReadMemo},
+        {"TSpeedButton", &TLayoutReader::ReadSpeedButton},
+        {"TTimer", &TLayoutReader::ReadTimer},
+    };
+
     if (!Value.isObject())
         throw Exception(State.LayoutFile + ": a component is not a JSON object");
     const QJsonObject Object = Value.toObject();
@@ -249,26 +264,10 @@ void TLayoutReader::ReadComponent(const QJsonValue& Value)
     const std::string Class = Props.RequiredText("Class");
     if (!Names.insert(Name).second)
         Props.Fail("a second component of this name");
-    if (Class == "TImage")
-        ReadImage(Props, Name);
-    else if (Class == "TBevel")
-        ReadBevel(Props, Name);
-    else if (Class == "TLabel")
-        ReadLabel(Props, Name);
-    else if (Class == "TSpeedButton")
-        ReadSpeedButton(Props, Name);
-    else if (Class == "TButton")
-        ReadButton(Props, Name);
-    else if (Class == "TTimer")
-        ReadTimer(Props, Name);
-    else if (Class == "TMainMenu")
-        ReadMainMenu(Props, Name);
-    else if (Class == "TMemo")
-        ReadMemo(Props, Name);
-    else if (Class == "TCheckBox")
-        ReadCheckBox(Props, Name);
-    else
+    const auto Reader = Readers.find(Class);
+    if (Reader == Readers.end())
         Props.Fail("unknown class \"" + Class + "\"");
+    (this->*Reader->second)(Props, Name);
     Props.Finish();
 }
 
@@ -319,11 +318,9 @@ template <class T> T* TLayoutReader::Store(T* Component)
     if (Found == State.Fields.end())
         throw Exception(State.LayoutFile + ": " + Component->Name()
             + ": the form class publishes no component of this name");
-    T** const* Field = std::get_if<T**>(&Found->second);
-    if (Field == nullptr)
+    if (!Found->second(Component))
         throw Exception(State.LayoutFile + ": " + Component->Name()
             + ": the form class publishes a component of another class under this name");
-    **Field = Component;
     return Component;
 }
 
