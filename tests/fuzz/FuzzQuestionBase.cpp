@@ -7,18 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
-
-namespace {
-
-void WriteBase(const std::uint8_t* Data, std::size_t Size)
-{
-    std::ofstream Out("base.txt", std::ios::binary | std::ios::trunc);
-    Out.write(reinterpret_cast<const char*>(Data), static_cast<std::streamsize>(Size));
-}
-
-} // namespace
 
 // The files are written in a fresh folder, removed when the fuzzer exits.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -31,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 {
     // The first byte says how much of the base is left when the draw reads it again.
     const std::size_t Kept = Size == 0 ? 0 : Size * Data[0] / 255;
-    WriteBase(Data, Size);
+    const std::string Bytes(reinterpret_cast<const char*>(Data), Size);
+    WriteBytes("base.txt", Bytes);
     TLevelStart LevelStart;
     int DrawRange = 0;
     TQuestions Questions;
@@ -40,10 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     } catch (const Exception&) {
         return 0;
     }
-    for (int Level = 1; Level <= 15; ++Level)
+    for (int Level = 1; Level <= LevelCount; ++Level)
         if (LevelStart[Level] >= LevelStart[Level + 1])
             std::abort();
-    WriteBase(Data, Kept);
+    WriteBytes("base.txt", Bytes.substr(0, Kept));
     try {
         DrawQuestions(LevelStart, DrawRange, Questions);
     } catch (const Exception&) { }

@@ -66,14 +66,6 @@ std::string FifteenLevels(const std::string& Tag)
     return BaseOf(Records);
 }
 
-std::string Lines(const std::vector<std::string>& Texts)
-{
-    std::string Bytes;
-    for (const std::string& Text : Texts)
-        Bytes += Text + "\r\n";
-    return Bytes;
-}
-
 std::string Counts(const std::map<int, std::string>& Changes, int Total)
 {
     std::vector<std::string> Texts(static_cast<std::size_t>(Total), "0");
@@ -84,23 +76,10 @@ std::string Counts(const std::map<int, std::string>& Changes, int Total)
 
 std::vector<double> DrawOfFifteen()
 {
-    // Random(15) gives L - 1, so the first try of level L picks record L.
+    // The first try of level L picks record L.
     std::vector<double> Values;
     for (int L = 1; L <= 15; ++L)
-        Values.push_back((L - 0.5) / 15);
-    return Values;
-}
-
-std::vector<double> InBaseOrder()
-{
-    return {0.5, 0.5, 0.5, 0.5};
-}
-
-std::vector<double> Join(std::initializer_list<std::vector<double>> Parts)
-{
-    std::vector<double> Values;
-    for (const std::vector<double>& Part : Parts)
-        Values.insert(Values.end(), Part.begin(), Part.end());
+        Values.push_back(Picking(L, 15));
     return Values;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "ErrorRecorder.h"
+#include "RandomScript.h"
 #include "WorkDir.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -31,16 +31,11 @@ std::string BaseOf(const std::vector<TRecord>& Records);
 // 15 records with 15 different keys: record L is level L's only record.
 std::string FifteenLevels(const std::string& Tag = "");
 
-// "stat.txt" as the game writes it: every line followed by CR LF.
-std::string Lines(const std::vector<std::string>& Texts);
-// Lines of "0" but for the Changes (line number, text), Total lines in all.
+// "stat.txt" as the game writes it: Total lines of "0" but for the Changes (line number, text).
 std::string Counts(const std::map<int, std::string>& Changes = {}, int Total = 16);
 
-// Scripted random values: the draw of a base of 15 records (each level gets its one record), and
-// the four shuffle keys that keep the answers in the base's order (right answer first).
+// Scripted random values: the draw of a base of 15 records (each level gets its one record).
 std::vector<double> DrawOfFifteen();
-std::vector<double> InBaseOrder();
-std::vector<double> Join(std::initializer_list<std::vector<double>> Parts);
 
 // A fresh working folder holding the fixture base and 16 zero counts, with a recorder of error
 // boxes. Start creates the game's windows as the main block does; every test ends with its

@@ -1,6 +1,7 @@
 #include "QuestionBase.h"
 #include "Ansi.h"
 #include "Random.h"
+#include "RandomScript.h"
 #include "SysUtils.h"
 #include "WorkDir.h"
 
@@ -37,12 +38,6 @@ std::vector<std::string> Keys(int First, int Last)
     return Result;
 }
 
-std::vector<std::string> operator+(std::vector<std::string> Head, const std::vector<std::string>& Tail)
-{
-    Head.insert(Head.end(), Tail.begin(), Tail.end());
-    return Head;
-}
-
 TLevelStart LevelStartOf(const std::vector<int>& Entries)
 {
     TLevelStart LevelStart;
@@ -77,17 +72,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, LevelScan,
         ScanCase{"NoFinalLineEnd", Base(Keys(1, 15)).substr(0, Base(Keys(1, 15)).size() - 2), OneRecordEach},
         ScanCase{"CtrlZAfterLastRecord", Base(Keys(1, 15)) + "\x1a", OneRecordEach},
         ScanCase{"CtrlZThenMoreText", Base(Keys(1, 15)) + "\x1a\r\nmore\r\n", OneRecordEach},
-        ScanCase{"KeyComingBackBeginsANewRun",
-            Base(std::vector<std::string>{"A", "A", "B", "B", "A"} + Keys(4, 15)),
+        ScanCase{"KeyComingBackBeginsANewRun", Base(Join({{"A", "A", "B", "B", "A"}, Keys(4, 15)})),
             LevelStartOf({1, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18})},
-        ScanCase{"CaseAndTrailingBlankMakeKeysDiffer",
-            Base(std::vector<std::string>{"k", "K", "K ", "K "} + Keys(4, 15)),
+        ScanCase{"CaseAndTrailingBlankMakeKeysDiffer", Base(Join({{"k", "K", "K ", "K "}, Keys(4, 15)})),
             LevelStartOf({1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17})},
-        ScanCase{"EmptyKeysAtTheHeadAreNeverAsked",
-            Base(std::vector<std::string>{"", "", "k1", ""} + Keys(3, 15)),
+        ScanCase{"EmptyKeysAtTheHeadAreNeverAsked", Base(Join({{"", "", "k1", ""}, Keys(3, 15)})),
             LevelStartOf({3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18})},
-        ScanCase{"CtrlZInsideARecordIsAnOrdinaryByte", Base(std::vector<std::string>{"\x1a"} + Keys(2, 15)),
-            OneRecordEach},
+        ScanCase{"CtrlZInsideARecordIsAnOrdinaryByte", Base(Join({{"\x1a"}, Keys(2, 15)})), OneRecordEach},
         ScanCase{"RecordCutAfterItsFifthLineIsLevel15", Base(Keys(1, 14)) + "Q\r\nR\r\nA\r\nB\r\nC",
             OneRecordEach}),
     [](const auto& Info) { return Info.param.Name; });
@@ -157,24 +148,12 @@ TEST(LevelScanTest, MissingFileFailsWithFileNotFound)
     EXPECT_EQ(LevelStart, Untouched);
 }
 
-// The value that makes Random(Records) pick the given record.
-double Picking(int Record, int Records)
-{
-    return (Record - 0.5) / Records;
-}
-
 std::vector<double> PickingEach(int First, int Last, int Records)
 {
     std::vector<double> Values;
     for (int Record = First; Record <= Last; ++Record)
         Values.push_back(Picking(Record, Records));
     return Values;
-}
-
-std::vector<double> operator+(std::vector<double> Head, const std::vector<double>& Tail)
-{
-    Head.insert(Head.end(), Tail.begin(), Tail.end());
-    return Head;
 }
 
 TArray<std::string, 1, 6> RowOf(int Record, const std::string& Key)
@@ -215,12 +194,10 @@ TEST_F(DrawTest, LevelOfOneRecordAlwaysGetsItUpToTheLastRecord)
 TEST_F(DrawTest, EachTryTakesOneValueUntilThePickLiesInTheLevel)
 {
     // Level 1 holds records 1-2, level 2 records 3-16, levels 3 to 15 one record each (17-29).
-    WriteBytes("base.txt",
-        Base(std::vector<std::string>{"k1", "k1"} + std::vector<std::string>(14, "k2") + Keys(3, 15)));
+    WriteBytes("base.txt", Base(Join({{"k1", "k1"}, std::vector<std::string>(14, "k2"), Keys(3, 15)})));
     ScanLevels(LevelStart);
-    ScriptRandom(
-        std::vector<double>{Picking(20, 29), Picking(29, 29), Picking(2, 29), Picking(1, 29), Picking(10, 29)}
-        + PickingEach(17, 29, 29));
+    ScriptRandom(Join({{Picking(20, 29), Picking(29, 29), Picking(2, 29), Picking(1, 29), Picking(10, 29)},
+        PickingEach(17, 29, 29)}));
     DrawQuestions(LevelStart, DrawRange, Questions);
     EXPECT_EQ(DrawRange, 29);
     EXPECT_EQ(ScriptedRandomLeft(), 0u);
@@ -260,9 +237,9 @@ TEST_F(DrawTest, MissingFileKeepsThePreviousDraw)
 
 TEST_F(DrawTest, DrawThatFailsPartWayKeepsThePreviousDrawWhole)
 {
-    WriteBytes("base.txt", Base(std::vector<std::string>(2, "k1") + Keys(2, 15)));
+    WriteBytes("base.txt", Base(Join({std::vector<std::string>(2, "k1"), Keys(2, 15)})));
     ScanLevels(LevelStart);
-    ScriptRandom(PickingEach(1, 1, 16) + PickingEach(3, 16, 16));
+    ScriptRandom(Join({PickingEach(1, 1, 16), PickingEach(3, 16, 16)}));
     DrawQuestions(LevelStart, DrawRange, Questions);
     const TQuestions Previous = Questions;
     // Level 1 takes its other record, then the draw fails before level 8 has a pick.

@@ -39,3 +39,11 @@ std::string ReadBytes(const std::filesystem::path& Name)
         throw std::runtime_error("cannot read " + Name.string());
     return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
 }
+
+std::string Lines(const std::vector<std::string>& Texts)
+{
+    std::string Bytes;
+    for (const std::string& Text : Texts)
+        Bytes += Text + "\r\n";
+    return Bytes;
+}

@@ -42,8 +42,8 @@ TEST_P(AnswerAtLevelTest, LogsCountsMarksTheLadderAndAsksTheNextLevel)
     const TAnswerRow& Row = GetParam();
     // The start-up draw, a question shown at start-up and after each answer, and after a wrong
     // answer with the box ticked a new draw and the question of the level asked again.
-    Start(Join({DrawOf('a'), KeepOrder(Row.Level + 1),
-        Row.NewDraw ? Join({DrawOf('b'), KeepOrder()}) : std::vector<double>{}}));
+    Start(Join({DrawOf('a'), InBaseOrder(Row.Level + 1),
+        Row.NewDraw ? Join({DrawOf('b'), InBaseOrder()}) : std::vector<double>{}}));
     Form1->CheckBox1->SetChecked(Row.Ticked);
     for (int L = 1; L < Row.Level; ++L)
         AnswerButtonOf(*Form1, RightButton)->Click();
@@ -84,7 +84,7 @@ TEST_F(AnswerTest, PassesKeepTheLogTheCounterTheQuestionsAndTheClock)
 {
     // Two whole passes and the first question of a third, every third answer wrong, box cleared.
     constexpr int Answers = 31;
-    Start(Join({DrawOf('a'), KeepOrder(1 + Answers)}));
+    Start(Join({DrawOf('a'), InBaseOrder(1 + Answers)}));
     Form1->CheckBox1->SetChecked(false);
     for (int Tick = 0; Tick < 5; ++Tick)
         Form1->Timer1->Tick();
@@ -119,7 +119,7 @@ TEST_P(JudgeTest, ComparesTheWholeTextNotThePlace)
 {
     // Level 1 holds the right answer twice, once with a trailing blank and once in lower case.
     WriteBytes("base.txt", SampleBase({"Same?", "Yes", "Yes", "Yes ", "yes"}));
-    Start(Join({DrawOf('a'), KeepOrder(2)}));
+    Start(Join({DrawOf('a'), InBaseOrder(2)}));
     Form1->CheckBox1->SetChecked(false);
 
     AnswerButtonOf(*Form1, GetParam().Button)->Click();
@@ -143,7 +143,7 @@ class CounterTest : public TrainerTest, public ::testing::WithParamInterface<TCo
 
 TEST_P(CounterTest, CountsUpToTheLargestValueAndStaysThere)
 {
-    Start(Join({DrawOf('a'), KeepOrder(2)}));
+    Start(Join({DrawOf('a'), InBaseOrder(2)}));
     Form1->Label3->SetCaption(GetParam().Before);
 
     AnswerButtonOf(*Form1, RightButton)->Click();
@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(Trainer, CounterTest,
 
 TEST_F(AnswerTest, CounterThatIsNoNumberEndsARightAnswerAfterTheLogLine)
 {
-    Start(Join({DrawOf('a'), KeepOrder(2)}));
+    Start(Join({DrawOf('a'), InBaseOrder(2)}));
     Form1->CheckBox1->SetChecked(false);
     Form1->Label3->SetCaption("many");
 
@@ -181,7 +181,7 @@ TEST_F(AnswerTest, CounterThatIsNoNumberEndsARightAnswerAfterTheLogLine)
 
 TEST_F(AnswerTest, FailingDrawAfterAWrongAnswerEndsTheClickAsIfTheBoxWereClear)
 {
-    Start(Join({DrawOf('a'), KeepOrder(5)}));
+    Start(Join({DrawOf('a'), InBaseOrder(5)}));
     AnswerButtonOf(*Form1, RightButton)->Click();
     AnswerButtonOf(*Form1, RightButton)->Click();
     std::filesystem::remove("base.txt");
@@ -210,7 +210,7 @@ TEST_F(AnswerTest, ADrawFromABaseEmptiedSinceStartUpGivesEmptyQuestionsThatAreAn
 {
     // The start-up draw and question, the next question inside the wrong answer's click, the new
     // draw and its question, then one question after each of the four answers.
-    Start(Join({DrawOf('a'), KeepOrder(2), DrawOf('a'), KeepOrder(5)}));
+    Start(Join({DrawOf('a'), InBaseOrder(2), DrawOf('a'), InBaseOrder(5)}));
     WriteBytes("base.txt", "");
 
     AnswerButtonOf(*Form1, WrongButton)->Click();

@@ -16,7 +16,7 @@ class ClockTest : public TrainerTest, public ::testing::WithParamInterface<TCloc
 
 TEST_P(ClockTest, ShowsTheTimeBeforeTheTicksOwnSecond)
 {
-    Start(Join({DrawOf('a'), KeepOrder()}));
+    Start(Join({DrawOf('a'), InBaseOrder()}));
 
     for (int Tick = 0; Tick < GetParam().Ticks; ++Tick)
         Form1->Timer1->Tick();

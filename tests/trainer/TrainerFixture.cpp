@@ -7,8 +7,6 @@
 #include "Random.h"
 #include "Unit1.h"
 
-#include <cstddef>
-
 namespace {
 
 constexpr int RecordsPerLevel = 2;
@@ -19,12 +17,10 @@ std::string Name(int L, char Variant)
     return std::to_string(L) + Variant;
 }
 
-std::string Record(const std::vector<std::string>& Texts, int L)
+std::string Record(std::vector<std::string> Texts, int L)
 {
-    std::string Lines;
-    for (const std::string& Text : Texts)
-        Lines += Text + "\r\n";
-    return Lines + "key " + std::to_string(L) + "\r\n";
+    Texts.push_back("key " + std::to_string(L));
+    return Lines(Texts);
 }
 
 } // namespace
@@ -57,26 +53,9 @@ std::string SampleBase(const std::vector<std::string>& Level1)
 
 std::vector<double> DrawOf(char Variant)
 {
-    // Random(30) gives floor(v * 30): the middle of the step of record r + 1.
     std::vector<double> Values;
-    for (int L = 1; L <= 15; ++L) {
-        const int Record = (L - 1) * RecordsPerLevel + (Variant == 'a' ? 0 : 1);
-        Values.push_back((Record + 0.5) / Records);
-    }
-    return Values;
-}
-
-std::vector<double> KeepOrder(int Questions)
-{
-    // Equal keys exchange nothing.
-    return std::vector<double>(static_cast<std::size_t>(4 * Questions), 0.5);
-}
-
-std::vector<double> Join(std::initializer_list<std::vector<double>> Parts)
-{
-    std::vector<double> Values;
-    for (const std::vector<double>& Part : Parts)
-        Values.insert(Values.end(), Part.begin(), Part.end());
+    for (int L = 1; L <= 15; ++L)
+        Values.push_back(Picking((L - 1) * RecordsPerLevel + (Variant == 'a' ? 1 : 2), Records));
     return Values;
 }
 

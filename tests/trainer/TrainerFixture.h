@@ -2,11 +2,11 @@
 
 #include "Component.h"
 #include "ErrorRecorder.h"
+#include "RandomScript.h"
 #include "WorkDir.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -17,11 +17,8 @@ std::string RightText(int L, char Variant);
 // Level1 (five texts: question, right answer, three wrong ones) replaces both records of level 1.
 std::string SampleBase(const std::vector<std::string>& Level1 = {});
 
-// Scripted random values: a draw that gives every level its record of Variant, and the four
-// shuffle keys of each question that keep the answers in the base's order (right answer first).
+// Scripted random values: a draw that gives every level its record of Variant.
 std::vector<double> DrawOf(char Variant);
-std::vector<double> KeepOrder(int Questions = 1);
-std::vector<double> Join(std::initializer_list<std::vector<double>> Parts);
 
 // A fresh working folder holding the sample base, with error boxes recorded. Start creates the
 // trainer's window as its main block does; every test ends with its forms destroyed.
