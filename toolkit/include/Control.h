@@ -9,11 +9,6 @@ class TControl : public TComponent {
 public:
     ~TControl() override;
 
-    int Left() const;
-    int Top() const;
-    int Width() const;
-    int Height() const;
-
     bool Enabled() const;
     void SetEnabled(bool Value);
 

@@ -39,7 +39,7 @@ public:
 
 protected:
     // Layout is the layout's path below resources/, for instance "game/Unit1".
-    explicit TForm(std::string Layout);
+    explicit TForm(const std::string& Layout);
 
     // Publishes a component field: loading the layout stores in it the component of that name,
     // which must be a T.

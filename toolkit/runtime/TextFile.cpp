@@ -100,10 +100,7 @@ void TextFile::AssignFile(const std::string& Name)
 
 void TextFile::Reset()
 {
-    if (Mode == TMode::Unassigned)
-        throw EInOutError(FileNotAssigned);
-    if (Mode != TMode::Closed)
-        Close();
+    PrepareOpen();
     const int Fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (Fd < 0)
         ThrowErrno(errno);
@@ -125,10 +122,7 @@ void TextFile::Reset()
 
 void TextFile::Rewrite()
 {
-    if (Mode == TMode::Unassigned)
-        throw EInOutError(FileNotAssigned);
-    if (Mode != TMode::Closed)
-        Close();
+    PrepareOpen();
     const int Fd = ::open(FileName.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (Fd < 0)
         ThrowErrno(errno);
@@ -172,11 +166,7 @@ bool TextFile::Eof()
 void TextFile::Close()
 {
     if (Mode == TMode::Reading) {
-        const int Fd = Handle;
-        Handle = -1;
-        Mode = TMode::Closed;
-        if (::close(Fd) != 0)
-            ThrowErrno(errno);
+        CloseHandle();
         return;
     }
     CheckOpen(TMode::Writing);
@@ -186,10 +176,23 @@ void TextFile::Close()
         Abandon();
         throw;
     }
+    Output.clear();
+    CloseHandle();
+}
+
+void TextFile::PrepareOpen()
+{
+    if (Mode == TMode::Unassigned)
+        throw EInOutError(FileNotAssigned);
+    if (Mode != TMode::Closed)
+        Close();
+}
+
+void TextFile::CloseHandle()
+{
     const int Fd = Handle;
     Handle = -1;
     Mode = TMode::Closed;
-    Output.clear();
     if (::close(Fd) != 0)
         ThrowErrno(errno);
 }

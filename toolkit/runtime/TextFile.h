@@ -46,9 +46,14 @@ public:
 private:
     enum class TMode { Unassigned, Closed, Reading, Writing };
 
+    // Before an open: the file must be assigned, and a file still open is closed first.
+    void PrepareOpen();
     void CheckOpen(TMode Wanted) const;
     void PassLines(int Count, std::string* Line);
     bool Fill();
+    // Closes the handle; the file counts as closed also when the system reports an error, which
+    // then throws.
+    void CloseHandle();
     void Abandon();
 
     std::string FileName;

@@ -16,26 +16,6 @@ TControl::TControl(std::string Name, QWidget* Widget)
 // The widget belongs to the form's window, which outlives its components.
 TControl::~TControl() = default;
 
-int TControl::Left() const
-{
-    return ControlWidget->x();
-}
-
-int TControl::Top() const
-{
-    return ControlWidget->y();
-}
-
-int TControl::Width() const
-{
-    return ControlWidget->width();
-}
-
-int TControl::Height() const
-{
-    return ControlWidget->height();
-}
-
 bool TControl::Enabled() const
 {
     return ControlWidget->isEnabled();

@@ -48,7 +48,7 @@ void TFormState::FocusFirstControl()
         }
 }
 
-TForm::TForm(std::string Layout)
+TForm::TForm(const std::string& Layout)
     : TForm(std::make_unique<TFormState>(Layout))
 { }
 

@@ -71,7 +71,7 @@ QMenuBar* TFormWindow::AddMenuBar()
 
 void TFormWindow::SetAutoScroll(bool Value)
 {
-    Client->AutoScroll = Value;
+    Client->SetAutoScroll(Value);
     const Qt::ScrollBarPolicy Policy = Value ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
     Scroll->setHorizontalScrollBarPolicy(Policy);
     Scroll->setVerticalScrollBarPolicy(Policy);

@@ -15,10 +15,13 @@ class TClientArea : public QWidget {
 public:
     explicit TClientArea(QWidget* Parent);
 
+    // Whether the form scrolls; set by the window's SetAutoScroll.
+    void SetAutoScroll(bool Value) { AutoScroll = Value; }
     // In a form that scrolls: takes the components' reach as its size.
     void FitToChildren();
 
-    bool AutoScroll = false; // set by the window's SetAutoScroll
+private:
+    bool AutoScroll = false;
 };
 
 // The top-level window of a form: an optional menu bar above a scroll area that holds the

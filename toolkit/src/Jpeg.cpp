@@ -18,7 +18,7 @@ namespace {
 // to the guarded call that is running (see the Guarded routines below), which then throws.
 // Warnings (a truncated or corrupt stream) are treated as errors too: libjpeg would otherwise
 // go on and paint the missing part grey.
-struct ErrorManager {
+struct TJpegErrorManager {
     jpeg_error_mgr Base{};
     std::jmp_buf Jump{};
     char Message[JMSG_LENGTH_MAX] = {};
@@ -26,7 +26,7 @@ struct ErrorManager {
 
 void ErrorExit(j_common_ptr Info)
 {
-    auto* Errors = reinterpret_cast<ErrorManager*>(Info->err);
+    auto* Errors = reinterpret_cast<TJpegErrorManager*>(Info->err);
     Errors->Base.format_message(Info, Errors->Message);
     std::longjmp(Errors->Jump, 1);
 }
@@ -38,9 +38,9 @@ void EmitMessage(j_common_ptr Info, int Level)
 }
 
 // One decompression over a buffer in memory; the libjpeg object lives as long as this does.
-class JpegReader {
+class TJpegReader {
 public:
-    explicit JpegReader(const QByteArray& Bytes)
+    explicit TJpegReader(const QByteArray& Bytes)
         : Source(Bytes)
     {
         Info.err = jpeg_std_error(&Errors.Base);
@@ -48,20 +48,20 @@ public:
         Errors.Base.emit_message = EmitMessage;
         jpeg_create_decompress(&Info);
     }
-    ~JpegReader() { jpeg_destroy_decompress(&Info); }
-    JpegReader(const JpegReader&) = delete;
-    JpegReader& operator=(const JpegReader&) = delete;
+    ~TJpegReader() { jpeg_destroy_decompress(&Info); }
+    TJpegReader(const TJpegReader&) = delete;
+    TJpegReader& operator=(const TJpegReader&) = delete;
 
     [[noreturn]] void Fail() const { throw Exception(std::string("Broken JPEG picture: ") + Errors.Message); }
 
     const QByteArray& Source;
     jpeg_decompress_struct Info{};
-    ErrorManager Errors;
+    TJpegErrorManager Errors;
 };
 
 // The guarded calls hold no objects with destructors, so jumping back into them is safe; each
 // returns false when libjpeg failed, with the reason in the reader's error manager.
-bool GuardedReadHeader(JpegReader& Reader)
+bool GuardedReadHeader(TJpegReader& Reader)
 {
     if (setjmp(Reader.Errors.Jump) != 0)
         return false;
@@ -72,7 +72,7 @@ bool GuardedReadHeader(JpegReader& Reader)
     return true;
 }
 
-bool GuardedDecode(JpegReader& Reader, unsigned char* Bits, qsizetype BytesPerLine)
+bool GuardedDecode(TJpegReader& Reader, unsigned char* Bits, qsizetype BytesPerLine)
 {
     if (setjmp(Reader.Errors.Jump) != 0)
         return false;
@@ -94,7 +94,7 @@ bool GuardedDecode(JpegReader& Reader, unsigned char* Bits, qsizetype BytesPerLi
 
 QSize JpegSize(const QByteArray& Bytes)
 {
-    JpegReader Reader(Bytes);
+    TJpegReader Reader(Bytes);
     if (!GuardedReadHeader(Reader))
         Reader.Fail();
     return QSize(static_cast<int>(Reader.Info.image_width), static_cast<int>(Reader.Info.image_height));
@@ -102,7 +102,7 @@ QSize JpegSize(const QByteArray& Bytes)
 
 QImage DecodeJpeg(const QByteArray& Bytes)
 {
-    JpegReader Reader(Bytes);
+    TJpegReader Reader(Bytes);
     if (!GuardedReadHeader(Reader))
         Reader.Fail();
     // Format_RGB32 holds 0xffRRGGBB words; libjpeg-turbo writes them in memory order directly,

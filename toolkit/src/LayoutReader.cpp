@@ -257,18 +257,27 @@ void TLayoutReader::ReadComponent(const QJsonValue& Value)
 
     if (!Value.isObject())
         throw Exception(State.LayoutFile + ": a component is not a JSON object");
-    const QJsonObject Object = Value.toObject();
-    const std::string Label = Object.value(QStringLiteral("Name")).toString().toStdString();
-    TProperties Props(Object, State.LayoutFile + ": " + (Label.empty() ? "a component" : Label));
+    TProperties Props = ObjectProperties(Value.toObject(), "a component");
     const std::string Name = Props.RequiredText("Name");
     const std::string Class = Props.RequiredText("Class");
-    if (!Names.insert(Name).second)
-        Props.Fail("a second component of this name");
+    TakeName(Props, Name);
     const auto Reader = Readers.find(Class);
     if (Reader == Readers.end())
         Props.Fail("unknown class \"" + Class + "\"");
     (this->*Reader->second)(Props, Name);
     Props.Finish();
+}
+
+TProperties TLayoutReader::ObjectProperties(const QJsonObject& Object, const char* Unnamed) const
+{
+    const std::string Name = Object.value(QStringLiteral("Name")).toString().toStdString();
+    return TProperties(Object, State.LayoutFile + ": " + (Name.empty() ? Unnamed : Name));
+}
+
+void TLayoutReader::TakeName(const TProperties& Props, const std::string& Name)
+{
+    if (!Names.insert(Name).second)
+        Props.Fail("a second component of this name");
 }
 
 TLayoutFont TLayoutReader::PlaceWidget(TProperties& Props, QWidget* Widget)
@@ -449,14 +458,11 @@ void TLayoutReader::ReadMainMenu(TProperties& Props, const std::string& Name)
     Menu = State.Window->AddMenuBar();
     Store(new TMainMenu(Name));
     for (const QJsonValue& Value : Props.Array("Items")) {
-        const QJsonObject Object = Value.toObject();
-        const std::string Label = Object.value(QStringLiteral("Name")).toString().toStdString();
-        TProperties Item(Object, State.LayoutFile + ": " + (Label.empty() ? "a menu item" : Label));
+        TProperties Item = ObjectProperties(Value.toObject(), "a menu item");
         if (!Value.isObject() || Item.RequiredText("Class") != "TMenuItem")
             Item.Fail("a menu item is not a TMenuItem object");
         const std::string ItemName = Item.RequiredText("Name");
-        if (!Names.insert(ItemName).second)
-            Item.Fail("a second component of this name");
+        TakeName(Item, ItemName);
         const std::string Caption = Item.Text("Caption");
         QAction* Action = Menu->addAction(QString::fromStdString(Caption));
         TMenuItem* MenuItem = Store(new TMenuItem(ItemName, Utf8ToAnsi(Caption), Action));

@@ -2,14 +2,15 @@
 
 #include "Component.h"
 
+#include <QPixmap>
+
 #include <map>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include <QPixmap>
-
+class QJsonObject;
 class QJsonValue;
 class QMenuBar;
 class QWidget;
@@ -47,6 +48,11 @@ private:
     void ReadMemo(TProperties& Props, const std::string& Name);
     void ReadCheckBox(TProperties& Props, const std::string& Name);
 
+    // The properties of a component or a menu item, which errors name by its name, or as
+    // Unnamed when it has none.
+    TProperties ObjectProperties(const QJsonObject& Object, const char* Unnamed) const;
+    // Names are unique among the components and the menu items.
+    void TakeName(const TProperties& Props, const std::string& Name);
     // Geometry, font and pop-up hint of a control's widget; returns the font for its colour.
     TLayoutFont PlaceWidget(TProperties& Props, QWidget* Widget);
     // Enabled state and font colour, which the component itself keeps.
