@@ -12,9 +12,9 @@ StartProgram "$Game"
 Main=$(WaitWindow Kvizora)
 
 for Try in $(seq 40); do
-    Click "$Main" 44 373 # the first answer button, which holds the right answer one time in four
+    ClickControl "$Main" game/Unit1 SpeedButton1 # the first answer button, which holds the right answer one time in four
     if HasWindow 'Вы проиграли 8-((('; then break; fi
-    Click "$Main" 30 10 # "Новая игра" on the menu bar
+    ClickControl "$Main" game/Unit1 N1 # "Новая игра" on the menu bar
 done
 WaitWindow 'Вы проиграли 8-(((' >/dev/null
 WaitWindow 'Правильный ответ:' >/dev/null

@@ -11,7 +11,7 @@ Main=$(WaitWindow Kvizora)
 
 for _ in $(seq 15); do
     HasWindow 'Выиграл!!!' && Fail "the game was won before the 15th answer"
-    Click "$Main" 44 373 # the first answer button
+    ClickControl "$Main" game/Unit1 SpeedButton1 # the first answer button
 done
 WaitWindow 'Выиграл!!!' >/dev/null
 [ "$(StatLine 16)" = 1 ] || Fail "stat.txt line 16 is '$(StatLine 16)', not 1"

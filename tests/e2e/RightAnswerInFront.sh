@@ -11,11 +11,11 @@ StartProgram "$Game"
 Main=$(WaitWindow Kvizora)
 
 for Try in $(seq 40); do
-    Click "$Main" 445 72 # "100%": passes level 1 and opens the right-answer window
+    ClickControl "$Main" game/Unit1 Button7 # "100%": passes level 1 and opens the right-answer window
     WaitWindow 'Правильный ответ:' >/dev/null
-    Click "$Main" 44 373 # the first answer button, wrong three times in four
+    ClickControl "$Main" game/Unit1 SpeedButton1 # the first answer button, wrong three times in four
     if HasWindow 'Вы проиграли 8-((('; then break; fi
-    Click "$Main" 30 10 # "Новая игра"
+    ClickControl "$Main" game/Unit1 N1 # "Новая игра"
 done
 HasWindow 'Вы проиграли 8-(((' || Fail "no game was lost in $Try tries"
 HasWindow 'Правильный ответ:' || Fail "the right-answer window is not open"

@@ -76,9 +76,27 @@ WaitWindow() {
 # True when a visible window titled exactly $1 exists.
 HasWindow() { [ -n "$(Windows "$1")" ]; }
 
-# Clicks at a point given relative to a window: Click WINDOW X Y.
-Click() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
+# The layouts that the programs embed, which give the controls' places.
+Layouts=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../../resources")
+# A form with a main menu has a menu bar of this height above its client area. The layouts give
+# menu items no places; the first item starts at the bar's left edge, and a point this far into
+# the bar, halfway down it, lies on that item.
+MenuBarHeight=20
+FirstMenuItemX=30
+
+# Clicks the centre of a control of a window's layout, or the first item of its main menu:
+# ClickControl WINDOW LAYOUT NAME, for instance ClickControl "$Main" game/Unit1 SpeedButton1.
+ClickControl() {
+    local Place
+    Place=$(jq -r --arg Name "$3" --argjson Bar "$MenuBarHeight" --argjson ItemX "$FirstMenuItemX" '
+        (if any(.Components[]; .Class == "TMainMenu") then $Bar else 0 end) as $Client
+        | (.Components[] | select(.Name == $Name and has("Left"))
+              | "\(.Left + (.Width / 2 | floor)) \($Client + .Top + (.Height / 2 | floor))"),
+          (.Components[] | select(.Class == "TMainMenu") | .Items[0] | select(.Name == $Name)
+              | "\($ItemX) \($Bar / 2)")' "$Layouts/$2.json") || Fail "cannot read $Layouts/$2.json"
+    [ -n "$Place" ] || Fail "$2 has no control or first menu item $3"
+    # shellcheck disable=SC2086 # the place is two words, X and Y
+    xdotool mousemove --window "$1" $Place click 1
     sleep 0.2
 }
 

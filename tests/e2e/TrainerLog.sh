@@ -11,9 +11,9 @@ StartProgram "$Trainer"
 Main=$(WaitWindow 'Kvizora (тренажер)')
 
 for _ in $(seq "$Clicks"); do
-    Click "$Main" 36 372 # the first answer button
+    ClickControl "$Main" trainer/Unit1 SpeedButton1 # the first answer button
 done
-Click "$Main" 200 100 # into the log
+ClickControl "$Main" trainer/Unit1 Memo1 # into the log
 xdotool key --window "$Main" ctrl+a ctrl+c
 sleep 0.3
 Log=$(xclip -o -selection clipboard)
