@@ -2,7 +2,7 @@
 
 #include "Application.h"
 #include "Form.h"
-#include "Windows.h"
+#include "WindowOf.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -31,7 +31,7 @@ std::filesystem::path FolderArgument(int argc, char** argv)
 ScreenshotSession::ScreenshotSession(int argc, char** argv)
     : Folder(FolderArgument(argc, argv))
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
     Application->Initialize();
 }
 

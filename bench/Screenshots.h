@@ -8,7 +8,8 @@
 class TForm;
 
 // The frame of a screenshots program: the folder named on the command line and a sample working
-// folder. Creating it initialises the application.
+// folder. Creating it initialises the application on the offscreen platform, whatever platform
+// the caller chose.
 class ScreenshotSession {
 public:
     ScreenshotSession(int argc, char** argv);

@@ -11,7 +11,7 @@
 #include "MainBlock.h"
 #include "SampleFolder.h"
 #include "Unit1.h"
-#include "Windows.h"
+#include "WindowOf.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "Windows.h"
+#include "WindowOf.h"
 
 #include "Form.h"
 
