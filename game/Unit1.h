@@ -20,7 +20,7 @@ class TTimer;
 // menu. It owns all game state; the other windows read it through Form1.
 class TForm1 : public TForm {
 public:
-    explicit TForm1();
+    TForm1();
 
     // True while a finished game waits for "Новая игра".
     bool GameOver = false;

@@ -7,7 +7,7 @@ class TLabel;
 // The lose window: its show handler counts a game lost at the current question in "stat.txt".
 class TForm2 : public TForm {
 public:
-    explicit TForm2();
+    TForm2();
 
     TLabel* Label1 = nullptr;
 

@@ -7,7 +7,7 @@ class TLabel;
 // The win window: its show handler counts a game won in "stat.txt".
 class TForm3 : public TForm {
 public:
-    explicit TForm3();
+    TForm3();
 
     TLabel* Label1 = nullptr;
 

@@ -7,7 +7,7 @@ class TLabel;
 // The hint window of the "75%" hints: the hint handler writes the named answer into Label2.
 class TForm4 : public TForm {
 public:
-    explicit TForm4();
+    TForm4();
 
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;

@@ -8,7 +8,7 @@ class TLabel;
 // top); the title of question K is the label numbered 16 + K, Label32 the title of the wins.
 class TForm6 : public TForm {
 public:
-    explicit TForm6();
+    TForm6();
 
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;

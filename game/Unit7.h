@@ -8,7 +8,7 @@ class TLabel;
 // The right-answer window: every time it becomes active it shows the main window's RightAnswer.
 class TForm7 : public TForm {
 public:
-    explicit TForm7();
+    TForm7();
 
     TLabel* Label1 = nullptr;
     TButton* Button1 = nullptr;

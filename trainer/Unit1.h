@@ -16,7 +16,7 @@ class TTimer;
 // right-answer counter, the level ladder and a clock of the time since start-up.
 class TForm1 : public TForm {
 public:
-    explicit TForm1();
+    TForm1();
 
     // Components, in the order of the layout.
     TImage* Image1 = nullptr;

@@ -94,14 +94,15 @@ TEST_F(CountdownTest, ARightAnswerStopsTheBlinkAndTheNextQuestionBlinksFromForty
 }
 
 // "75%" pressed at a count shown: the next tick counts on, or at "0" loses the game.
-struct TSeventyFiveAt {
+struct SeventyFiveAtCase {
     const char* Name;
     int Shown;
     const char* NextShown;
     bool Lost; // by the next tick
 };
 
-class SeventyFivePercentTest : public CountdownTest, public ::testing::WithParamInterface<TSeventyFiveAt> { };
+class SeventyFivePercentTest : public CountdownTest,
+                               public ::testing::WithParamInterface<SeventyFiveAtCase> { };
 
 TEST_P(SeventyFivePercentTest, StopsTheBlinkUntilTheNextTickWhichBlinksAgain)
 {
@@ -122,8 +123,9 @@ TEST_P(SeventyFivePercentTest, StopsTheBlinkUntilTheNextTickWhichBlinksAgain)
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, SeventyFivePercentTest,
-    ::testing::Values(TSeventyFiveAt{"AtThirty", 30, "29", false}, TSeventyFiveAt{"AtZero", 0, "0", true}),
-    [](const ::testing::TestParamInfo<TSeventyFiveAt>& Info) { return std::string(Info.param.Name); });
+    ::testing::Values(
+        SeventyFiveAtCase{"AtThirty", 30, "29", false}, SeventyFiveAtCase{"AtZero", 0, "0", true}),
+    [](const ::testing::TestParamInfo<SeventyFiveAtCase>& Info) { return std::string(Info.param.Name); });
 
 TEST_F(CountdownTest, FiftyFiftyLeavesTheBlinkGoing)
 {

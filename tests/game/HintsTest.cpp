@@ -3,7 +3,6 @@
 #include "Button.h"
 #include "Label.h"
 #include "Random.h"
-#include "SpeedButton.h"
 #include "Unit1.h"
 #include "Unit4.h"
 
@@ -15,14 +14,14 @@ using HintsTest = GameTest;
 
 // "50/50": the shuffle keys of the question, the four keys of the pick, and the answer buttons
 // left enabled: the right answer's and the wrong answer with the greatest key.
-struct TFiftyFiftyCase {
+struct FiftyFiftyCase {
     const char* Name;
     std::vector<double> ShuffleKeys;
     std::vector<double> PickKeys;
     std::vector<int> Enabled;
 };
 
-class FiftyFiftyTest : public GameTest, public ::testing::WithParamInterface<TFiftyFiftyCase> { };
+class FiftyFiftyTest : public GameTest, public ::testing::WithParamInterface<FiftyFiftyCase> { };
 
 TEST_P(FiftyFiftyTest, LeavesTheRightAnswerAndOnePickedWrongAnswer)
 {
@@ -40,11 +39,11 @@ TEST_P(FiftyFiftyTest, LeavesTheRightAnswerAndOnePickedWrongAnswer)
 }
 
 INSTANTIATE_TEST_SUITE_P(Picks, FiftyFiftyTest,
-    ::testing::Values(TFiftyFiftyCase{"GreatestKeyIsPicked", InBaseOrder(), {0.1, 0.3, 0.2, 0.9}, {1, 4}},
-        TFiftyFiftyCase{"LowestPositionAmongEqualKeys", InBaseOrder(), {0.9, 0.6, 0.6, 0.2}, {1, 2}},
+    ::testing::Values(FiftyFiftyCase{"GreatestKeyIsPicked", InBaseOrder(), {0.1, 0.3, 0.2, 0.9}, {1, 4}},
+        FiftyFiftyCase{"LowestPositionAmongEqualKeys", InBaseOrder(), {0.9, 0.6, 0.6, 0.2}, {1, 2}},
         // The shuffle puts the right answer last; its key, the greatest, counts as 0.0.
-        TFiftyFiftyCase{"RightAnswerLast", {0.2, 0.8, 0.4, 0.6}, {0.5, 0.1, 0.3, 0.99}, {1, 4}}),
-    [](const ::testing::TestParamInfo<TFiftyFiftyCase>& Info) { return std::string(Info.param.Name); });
+        FiftyFiftyCase{"RightAnswerLast", {0.2, 0.8, 0.4, 0.6}, {0.5, 0.1, 0.3, 0.99}, {1, 4}}),
+    [](const ::testing::TestParamInfo<FiftyFiftyCase>& Info) { return std::string(Info.param.Name); });
 
 TEST_F(HintsTest, EveryCopyOfTheRightAnswerGetsKeyZeroAndTheLastOneIsKept)
 {
@@ -87,13 +86,13 @@ TEST_F(HintsTest, BothSeventyFivePercentButtonsPickIndependentlyAndTheWindowShow
 }
 
 // The draw after the four keys names the right answer below 0.75 and the picked wrong one else.
-struct TChoiceCase {
+struct ChoiceCase {
     const char* Name;
     double Choice;
     bool NamesTheRightAnswer;
 };
 
-class SeventyFivePercentChoiceTest : public GameTest, public ::testing::WithParamInterface<TChoiceCase> { };
+class SeventyFivePercentChoiceTest : public GameTest, public ::testing::WithParamInterface<ChoiceCase> { };
 
 TEST_P(SeventyFivePercentChoiceTest, NamesTheRightAnswerInThreeCasesOfFour)
 {
@@ -106,9 +105,9 @@ TEST_P(SeventyFivePercentChoiceTest, NamesTheRightAnswerInThreeCasesOfFour)
 }
 
 INSTANTIATE_TEST_SUITE_P(Choices, SeventyFivePercentChoiceTest,
-    ::testing::Values(TChoiceCase{"Zero", 0.0, true}, TChoiceCase{"JustBelowThreeQuarters", 0.7499999, true},
-        TChoiceCase{"ThreeQuarters", 0.75, false}, TChoiceCase{"AlmostOne", 0.9999999, false}),
-    [](const ::testing::TestParamInfo<TChoiceCase>& Info) { return std::string(Info.param.Name); });
+    ::testing::Values(ChoiceCase{"Zero", 0.0, true}, ChoiceCase{"JustBelowThreeQuarters", 0.7499999, true},
+        ChoiceCase{"ThreeQuarters", 0.75, false}, ChoiceCase{"AlmostOne", 0.9999999, false}),
+    [](const ::testing::TestParamInfo<ChoiceCase>& Info) { return std::string(Info.param.Name); });
 
 TEST_F(HintsTest, OverManySeededPressesSeventyFivePercentIsRightThreeTimesInFour)
 {

@@ -119,12 +119,12 @@ INSTANTIATE_TEST_SUITE_P(Levels, WrongAnswerTest, ::testing::Values(1, 8, 15),
 
 // Every handler that returns at once while the game is over, after a time-out that left the
 // "50/50" greying, the blink and the lose window behind.
-struct TIdleHandler {
+struct IdleHandlerCase {
     const char* Name;
     void (TForm1::*Handler)(TObject*);
 };
 
-class WhileGameOverTest : public GameTest, public ::testing::WithParamInterface<TIdleHandler> { };
+class WhileGameOverTest : public GameTest, public ::testing::WithParamInterface<IdleHandlerCase> { };
 
 TEST_P(WhileGameOverTest, ChangesNothing)
 {
@@ -160,20 +160,20 @@ TEST_P(WhileGameOverTest, ChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Handlers, WhileGameOverTest,
-    ::testing::Values(TIdleHandler{"SpeedButton1", &TForm1::SpeedButton1Click},
-        TIdleHandler{"SpeedButton2", &TForm1::SpeedButton2Click},
-        TIdleHandler{"SpeedButton3", &TForm1::SpeedButton3Click},
-        TIdleHandler{"SpeedButton4", &TForm1::SpeedButton4Click},
-        TIdleHandler{"FiftyFifty", &TForm1::Button8Click},
-        TIdleHandler{"FirstSeventyFive", &TForm1::Button5Click},
-        TIdleHandler{"SecondSeventyFive", &TForm1::Button6Click},
-        TIdleHandler{"HundredPercent", &TForm1::Button7Click},
-        TIdleHandler{"CountdownTick", &TForm1::Timer1Timer}),
-    [](const ::testing::TestParamInfo<TIdleHandler>& Info) { return std::string(Info.param.Name); });
+    ::testing::Values(IdleHandlerCase{"SpeedButton1", &TForm1::SpeedButton1Click},
+        IdleHandlerCase{"SpeedButton2", &TForm1::SpeedButton2Click},
+        IdleHandlerCase{"SpeedButton3", &TForm1::SpeedButton3Click},
+        IdleHandlerCase{"SpeedButton4", &TForm1::SpeedButton4Click},
+        IdleHandlerCase{"FiftyFifty", &TForm1::Button8Click},
+        IdleHandlerCase{"FirstSeventyFive", &TForm1::Button5Click},
+        IdleHandlerCase{"SecondSeventyFive", &TForm1::Button6Click},
+        IdleHandlerCase{"HundredPercent", &TForm1::Button7Click},
+        IdleHandlerCase{"CountdownTick", &TForm1::Timer1Timer}),
+    [](const ::testing::TestParamInfo<IdleHandlerCase>& Info) { return std::string(Info.param.Name); });
 
 // The error box of a failed count runs an event loop of its own, in which the countdown ticks on.
 // Each row ends the game at level 15 while "stat.txt" is missing.
-struct TEnding {
+struct EndingCase {
     const char* Name;
     void (*Press)();
     int Level;             // afterwards
@@ -183,7 +183,7 @@ struct TEnding {
     const char* Countdown; // as it ends up
 };
 
-class CountdownDuringReportTest : public GameTest, public ::testing::WithParamInterface<TEnding> { };
+class CountdownDuringReportTest : public GameTest, public ::testing::WithParamInterface<EndingCase> { };
 
 TEST_P(CountdownDuringReportTest, ATimeOutWhileTheReportOfTheCountIsOpenEndsNothingASecondTime)
 {
@@ -214,10 +214,10 @@ TEST_P(CountdownDuringReportTest, ATimeOutWhileTheReportOfTheCountIsOpenEndsNoth
 // shows the lose window, which is already open.
 INSTANTIATE_TEST_SUITE_P(Endings, CountdownDuringReportTest,
     ::testing::Values(
-        TEnding{"WonByRightAnswer", [] { Form1->SpeedButton1->Click(); }, 16, true, false, "Form3", "60"},
-        TEnding{"WonByHundredPercent", [] { Form1->Button7->Click(); }, 16, true, true, "Form3", "60"},
-        TEnding{"LostByWrongAnswer", [] { Form1->SpeedButton2->Click(); }, 15, false, true, "Form7", "0"}),
-    [](const ::testing::TestParamInfo<TEnding>& Info) { return std::string(Info.param.Name); });
+        EndingCase{"WonByRightAnswer", [] { Form1->SpeedButton1->Click(); }, 16, true, false, "Form3", "60"},
+        EndingCase{"WonByHundredPercent", [] { Form1->Button7->Click(); }, 16, true, true, "Form3", "60"},
+        EndingCase{"LostByWrongAnswer", [] { Form1->SpeedButton2->Click(); }, 15, false, true, "Form7", "0"}),
+    [](const ::testing::TestParamInfo<EndingCase>& Info) { return std::string(Info.param.Name); });
 
 TEST_F(PlayTest, AnAnswerIsRightWhenItsTextEqualsTheRightAnswerByteForByte)
 {

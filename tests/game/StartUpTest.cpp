@@ -105,7 +105,7 @@ TEST_F(StartUpTest, TextsOfTheBaseReachTheLabelsAsTheyStand)
 
 // A start-up that cannot draw: one error box, the placeholders stay, and the game is over, so
 // nothing counts down and no click plays.
-struct TStartUpFailure {
+struct StartUpFailureCase {
     const char* Name;
     bool WithBase;
     std::string Base;
@@ -118,7 +118,7 @@ std::string SixteenLevels()
     return FifteenLevels() + BaseOf({Extra});
 }
 
-class StartUpFailureTest : public GameTest, public ::testing::WithParamInterface<TStartUpFailure> { };
+class StartUpFailureTest : public GameTest, public ::testing::WithParamInterface<StartUpFailureCase> { };
 
 TEST_P(StartUpFailureTest, LeavesThePlaceholdersAndPlaysNothing)
 {
@@ -154,10 +154,10 @@ TEST_P(StartUpFailureTest, LeavesThePlaceholdersAndPlaysNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bases, StartUpFailureTest,
-    ::testing::Values(TStartUpFailure{"NoBase", false, "", "File not found."},
-        TStartUpFailure{"SixteenLevels", true, SixteenLevels(), Utf8ToAnsi("уровней в файле 16")},
-        TStartUpFailure{"EmptyBase", true, "", Utf8ToAnsi("файл пуст")}),
-    [](const ::testing::TestParamInfo<TStartUpFailure>& Info) { return std::string(Info.param.Name); });
+    ::testing::Values(StartUpFailureCase{"NoBase", false, "", "File not found."},
+        StartUpFailureCase{"SixteenLevels", true, SixteenLevels(), Utf8ToAnsi("уровней в файле 16")},
+        StartUpFailureCase{"EmptyBase", true, "", Utf8ToAnsi("файл пуст")}),
+    [](const ::testing::TestParamInfo<StartUpFailureCase>& Info) { return std::string(Info.param.Name); });
 
 TEST_F(StartUpTest, NewGameAfterAStartWithoutBasePlaysOnceTheBaseIsThere)
 {

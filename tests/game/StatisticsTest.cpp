@@ -39,7 +39,7 @@ protected:
 };
 
 // "stat.txt" before and after one game end, and the error box that it gives; nullopt: no file.
-struct TStatCase {
+struct StatCase {
     const char* Name;
     std::optional<std::string> Before;
     int GameEnd;
@@ -57,11 +57,11 @@ std::string LfOnly()
     return Bytes;
 }
 
-class StatFileTest : public StatisticsTest, public ::testing::WithParamInterface<TStatCase> { };
+class StatFileTest : public StatisticsTest, public ::testing::WithParamInterface<StatCase> { };
 
 TEST_P(StatFileTest, CountsTheGameEnd)
 {
-    const TStatCase& Case = GetParam();
+    const StatCase& Case = GetParam();
     std::filesystem::remove("stat.txt");
     if (Case.Before)
         WriteBytes("stat.txt", *Case.Before);
@@ -81,21 +81,21 @@ TEST_P(StatFileTest, CountsTheGameEnd)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, StatFileTest,
-    ::testing::Values(TStatCase{"LossAtThree", Counts(), 3, Counts({{3, "1"}}), ""},
-        TStatCase{"WinAfterALoss", Counts({{3, "1"}}), Win, Counts({{3, "1"}, {16, "1"}}), ""},
-        TStatCase{"LfLineEndsWrittenBackWithCrLf", LfOnly(), 1, Counts({{1, "1"}}), ""},
-        TStatCase{"OddLinesWrittenBackAsTheyWere", OddLines, 5, Counts({{2, "abc"}, {5, "8"}}), ""},
-        TStatCase{"LineThatIsNotANumber", OddLines, 2, OddLines, "'abc' is not a valid integer value."},
-        TStatCase{"FifteenLinesGetAnEmptySixteenth", Counts({}, 15), 1, Counts({{1, "1"}, {16, ""}}), ""},
-        TStatCase{"FifteenLinesCannotCountAWin", Counts({}, 15), Win, Counts({}, 15),
+    ::testing::Values(StatCase{"LossAtThree", Counts(), 3, Counts({{3, "1"}}), ""},
+        StatCase{"WinAfterALoss", Counts({{3, "1"}}), Win, Counts({{3, "1"}, {16, "1"}}), ""},
+        StatCase{"LfLineEndsWrittenBackWithCrLf", LfOnly(), 1, Counts({{1, "1"}}), ""},
+        StatCase{"OddLinesWrittenBackAsTheyWere", OddLines, 5, Counts({{2, "abc"}, {5, "8"}}), ""},
+        StatCase{"LineThatIsNotANumber", OddLines, 2, OddLines, "'abc' is not a valid integer value."},
+        StatCase{"FifteenLinesGetAnEmptySixteenth", Counts({}, 15), 1, Counts({{1, "1"}, {16, ""}}), ""},
+        StatCase{"FifteenLinesCannotCountAWin", Counts({}, 15), Win, Counts({}, 15),
             "'' is not a valid integer value."},
-        TStatCase{"TwentyLinesLoseTheLastFour", Counts({}, 20), 1, Counts({{1, "1"}}), ""},
-        TStatCase{"EmptyFile", "", 1, "", "'' is not a valid integer value."},
-        TStatCase{"EmptyFirstLineCountsOtherLevels", Counts({{1, ""}}), 2, Counts({{1, ""}, {2, "1"}}), ""},
-        TStatCase{"HexadecimalCount", Counts({{6, "$10"}}), 6, Counts({{6, "17"}}), ""},
-        TStatCase{"CountAtTheTopStaysThere", Counts({{4, "2147483647"}}), 4, Counts({{4, "2147483647"}}), ""},
-        TStatCase{"MissingFileIsNotCreated", std::nullopt, 1, std::nullopt, "File not found."}),
-    [](const ::testing::TestParamInfo<TStatCase>& Info) { return std::string(Info.param.Name); });
+        StatCase{"TwentyLinesLoseTheLastFour", Counts({}, 20), 1, Counts({{1, "1"}}), ""},
+        StatCase{"EmptyFile", "", 1, "", "'' is not a valid integer value."},
+        StatCase{"EmptyFirstLineCountsOtherLevels", Counts({{1, ""}}), 2, Counts({{1, ""}, {2, "1"}}), ""},
+        StatCase{"HexadecimalCount", Counts({{6, "$10"}}), 6, Counts({{6, "17"}}), ""},
+        StatCase{"CountAtTheTopStaysThere", Counts({{4, "2147483647"}}), 4, Counts({{4, "2147483647"}}), ""},
+        StatCase{"MissingFileIsNotCreated", std::nullopt, 1, std::nullopt, "File not found."}),
+    [](const ::testing::TestParamInfo<StatCase>& Info) { return std::string(Info.param.Name); });
 
 TEST_F(StatisticsTest, WithoutFileTheWindowReportsAndKeepsItsPlaceholders)
 {

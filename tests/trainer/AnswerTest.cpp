@@ -22,7 +22,7 @@ std::string LogLine(const std::string& Mark, int L, char Variant)
     return Mark + QuestionText(L, Variant) + "   " + RightText(L, Variant);
 }
 
-struct TAnswerRow {
+struct AnswerCase {
     const char* Name;
     bool Right;
     bool Ticked;
@@ -35,11 +35,11 @@ struct TAnswerRow {
     int NextLevel;
 };
 
-class AnswerAtLevelTest : public TrainerTest, public ::testing::WithParamInterface<TAnswerRow> { };
+class AnswerAtLevelTest : public TrainerTest, public ::testing::WithParamInterface<AnswerCase> { };
 
 TEST_P(AnswerAtLevelTest, LogsCountsMarksTheLadderAndAsksTheNextLevel)
 {
-    const TAnswerRow& Row = GetParam();
+    const AnswerCase& Row = GetParam();
     // The start-up draw, a question shown at start-up and after each answer, and after a wrong
     // answer with the box ticked a new draw and the question of the level asked again.
     Start(Join({DrawOf('a'), InBaseOrder(Row.Level + 1),
@@ -67,16 +67,16 @@ TEST_P(AnswerAtLevelTest, LogsCountsMarksTheLadderAndAsksTheNextLevel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Trainer, AnswerAtLevelTest,
-    ::testing::Values(TAnswerRow{"RightAtLevel1", true, true, 1, "+ ", "1", 1, false, 2},
-        TAnswerRow{"RightAtLevel14", true, true, 14, "+ ", "14", 14, false, 15},
-        TAnswerRow{"RightAtLevel15", true, true, 15, "+ ", "15", 0, false, 1},
-        TAnswerRow{"WrongUntickedAtLevel1", false, false, 1, "- ", "0", 1, false, 2},
-        TAnswerRow{"WrongUntickedAtLevel14", false, false, 14, "- ", "13", 14, false, 15},
-        TAnswerRow{"WrongUntickedAtLevel15", false, false, 15, "- ", "14", 0, false, 1},
-        TAnswerRow{"WrongTickedAtLevel1", false, true, 1, "- ", "0", 1, true, 1},
-        TAnswerRow{"WrongTickedAtLevel14", false, true, 14, "- ", "13", 14, true, 14},
-        TAnswerRow{"WrongTickedAtLevel15", false, true, 15, "- ", "14", 0, true, 1}),
-    [](const ::testing::TestParamInfo<TAnswerRow>& Info) { return Info.param.Name; });
+    ::testing::Values(AnswerCase{"RightAtLevel1", true, true, 1, "+ ", "1", 1, false, 2},
+        AnswerCase{"RightAtLevel14", true, true, 14, "+ ", "14", 14, false, 15},
+        AnswerCase{"RightAtLevel15", true, true, 15, "+ ", "15", 0, false, 1},
+        AnswerCase{"WrongUntickedAtLevel1", false, false, 1, "- ", "0", 1, false, 2},
+        AnswerCase{"WrongUntickedAtLevel14", false, false, 14, "- ", "13", 14, false, 15},
+        AnswerCase{"WrongUntickedAtLevel15", false, false, 15, "- ", "14", 0, false, 1},
+        AnswerCase{"WrongTickedAtLevel1", false, true, 1, "- ", "0", 1, true, 1},
+        AnswerCase{"WrongTickedAtLevel14", false, true, 14, "- ", "13", 14, true, 14},
+        AnswerCase{"WrongTickedAtLevel15", false, true, 15, "- ", "14", 0, true, 1}),
+    [](const ::testing::TestParamInfo<AnswerCase>& Info) { return Info.param.Name; });
 
 using AnswerTest = TrainerTest;
 
@@ -106,14 +106,14 @@ TEST_F(AnswerTest, PassesKeepTheLogTheCounterTheQuestionsAndTheClock)
     EXPECT_EQ(Form1->Label5->Caption(), "00:00:05");
 }
 
-struct TJudgeRow {
+struct JudgeCase {
     const char* Name;
     int Button;
     const char* Mark;
     const char* Counter;
 };
 
-class JudgeTest : public TrainerTest, public ::testing::WithParamInterface<TJudgeRow> { };
+class JudgeTest : public TrainerTest, public ::testing::WithParamInterface<JudgeCase> { };
 
 TEST_P(JudgeTest, ComparesTheWholeTextNotThePlace)
 {
@@ -129,17 +129,17 @@ TEST_P(JudgeTest, ComparesTheWholeTextNotThePlace)
 }
 
 INSTANTIATE_TEST_SUITE_P(Trainer, JudgeTest,
-    ::testing::Values(TJudgeRow{"TheRightAnswer", 1, "+ ", "1"}, TJudgeRow{"AnEqualText", 2, "+ ", "1"},
-        TJudgeRow{"ATrailingBlank", 3, "- ", "0"}, TJudgeRow{"AnotherCase", 4, "- ", "0"}),
-    [](const ::testing::TestParamInfo<TJudgeRow>& Info) { return Info.param.Name; });
+    ::testing::Values(JudgeCase{"TheRightAnswer", 1, "+ ", "1"}, JudgeCase{"AnEqualText", 2, "+ ", "1"},
+        JudgeCase{"ATrailingBlank", 3, "- ", "0"}, JudgeCase{"AnotherCase", 4, "- ", "0"}),
+    [](const ::testing::TestParamInfo<JudgeCase>& Info) { return Info.param.Name; });
 
-struct TCounterRow {
+struct CounterCase {
     const char* Name;
     const char* Before;
     const char* After;
 };
 
-class CounterTest : public TrainerTest, public ::testing::WithParamInterface<TCounterRow> { };
+class CounterTest : public TrainerTest, public ::testing::WithParamInterface<CounterCase> { };
 
 TEST_P(CounterTest, CountsUpToTheLargestValueAndStaysThere)
 {
@@ -154,9 +154,9 @@ TEST_P(CounterTest, CountsUpToTheLargestValueAndStaysThere)
 }
 
 INSTANTIATE_TEST_SUITE_P(Trainer, CounterTest,
-    ::testing::Values(TCounterRow{"BelowTheLargest", "2147483646", "2147483647"},
-        TCounterRow{"AtTheLargest", "2147483647", "2147483647"}),
-    [](const ::testing::TestParamInfo<TCounterRow>& Info) { return Info.param.Name; });
+    ::testing::Values(CounterCase{"BelowTheLargest", "2147483646", "2147483647"},
+        CounterCase{"AtTheLargest", "2147483647", "2147483647"}),
+    [](const ::testing::TestParamInfo<CounterCase>& Info) { return Info.param.Name; });
 
 TEST_F(AnswerTest, CounterThatIsNoNumberEndsARightAnswerAfterTheLogLine)
 {

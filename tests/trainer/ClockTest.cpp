@@ -6,13 +6,13 @@
 
 namespace {
 
-struct TClockRow {
+struct ClockCase {
     const char* Name;
     int Ticks;
     const char* Shows;
 };
 
-class ClockTest : public TrainerTest, public ::testing::WithParamInterface<TClockRow> { };
+class ClockTest : public TrainerTest, public ::testing::WithParamInterface<ClockCase> { };
 
 TEST_P(ClockTest, ShowsTheTimeBeforeTheTicksOwnSecond)
 {
@@ -25,10 +25,10 @@ TEST_P(ClockTest, ShowsTheTimeBeforeTheTicksOwnSecond)
 }
 
 INSTANTIATE_TEST_SUITE_P(Trainer, ClockTest,
-    ::testing::Values(TClockRow{"Tick1", 1, "00:00:00"}, TClockRow{"Tick2", 2, "00:00:01"},
-        TClockRow{"Tick60", 60, "00:00:59"}, TClockRow{"Tick61", 61, "00:01:00"},
-        TClockRow{"Tick3600", 3600, "00:59:59"}, TClockRow{"Tick3601", 3601, "01:00:00"},
-        TClockRow{"Tick36001", 36001, "10:00:00"}, TClockRow{"Tick360001", 360001, "100:00:00"}),
-    [](const ::testing::TestParamInfo<TClockRow>& Info) { return Info.param.Name; });
+    ::testing::Values(ClockCase{"Tick1", 1, "00:00:00"}, ClockCase{"Tick2", 2, "00:00:01"},
+        ClockCase{"Tick60", 60, "00:00:59"}, ClockCase{"Tick61", 61, "00:01:00"},
+        ClockCase{"Tick3600", 3600, "00:59:59"}, ClockCase{"Tick3601", 3601, "01:00:00"},
+        ClockCase{"Tick36001", 36001, "10:00:00"}, ClockCase{"Tick360001", 360001, "100:00:00"}),
+    [](const ::testing::TestParamInfo<ClockCase>& Info) { return Info.param.Name; });
 
 } // namespace
