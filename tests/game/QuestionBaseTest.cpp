@@ -156,10 +156,10 @@ std::vector<double> PickingEach(int First, int Last, int Records)
     return Values;
 }
 
-TArray<std::string, 1, 6> RowOf(int Record, const std::string& Key)
+TQuestionRecord RowOf(int Record, const std::string& Key)
 {
     const std::string N = std::to_string(Record);
-    TArray<std::string, 1, 6> Row;
+    TQuestionRecord Row;
     Row[1] = "Q" + N;
     Row[2] = "R" + N;
     Row[3] = "A" + N;
@@ -216,12 +216,12 @@ TEST_F(DrawTest, PickBeyondTheEndOfAShortenedFileGivesEmptyRows)
     DrawQuestions(LevelStart, DrawRange, Questions);
     EXPECT_EQ(LevelStart, OneRecordEach);
     EXPECT_EQ(Questions[10], RowOf(10, "k10"));
-    TArray<std::string, 1, 6> Cut;
+    TQuestionRecord Cut;
     Cut[1] = "Q11";
     Cut[2] = "R11";
     EXPECT_EQ(Questions[11], Cut);
     for (int Level = 12; Level <= 15; ++Level)
-        EXPECT_EQ(Questions[Level], (TArray<std::string, 1, 6>{})) << "level " << Level;
+        EXPECT_EQ(Questions[Level], TQuestionRecord{}) << "level " << Level;
 }
 
 TEST_F(DrawTest, MissingFileKeepsThePreviousDraw)

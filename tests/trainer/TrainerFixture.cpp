@@ -53,6 +53,7 @@ std::string SampleBase(const std::vector<std::string>& Level1)
 
 std::vector<double> DrawOf(char Variant)
 {
+    // Level L holds records 2L - 1 (variant 'a') and 2L (variant 'b').
     std::vector<double> Values;
     for (int L = 1; L <= 15; ++L)
         Values.push_back(Picking((L - 1) * RecordsPerLevel + (Variant == 'a' ? 1 : 2), Records));
