@@ -3,11 +3,7 @@
 source "$(dirname "$0")/Session.sh"
 Game=$1
 
-WriteBase same same same same
-WriteZeroStats
-StartDisplay
-StartProgram "$Game"
-Main=$(WaitWindow Kvizora)
+StartGame "$Game" same same same same
 
 for _ in $(seq 15); do
     HasWindow 'Выиграл!!!' && Fail "the game was won before the 15th answer"

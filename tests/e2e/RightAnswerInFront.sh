@@ -4,11 +4,7 @@
 source "$(dirname "$0")/Session.sh"
 Game=$1
 
-WriteBase right wrong1 wrong2 wrong3
-WriteZeroStats
-StartDisplay
-StartProgram "$Game"
-Main=$(WaitWindow Kvizora)
+StartGame "$Game" right wrong1 wrong2 wrong3
 
 for Try in $(seq 40); do
     ClickControl "$Main" game/Unit1 Button7 # "100%": passes level 1 and opens the right-answer window

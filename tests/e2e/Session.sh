@@ -112,5 +112,18 @@ WriteZeroStats() {
     for _ in $(seq 16); do printf '0\r\n'; done >"$Work/stat.txt"
 }
 
+# Starts the game in a fresh X server on a base whose every question has the answers ANSWER1 to
+# ANSWER4 (the first is the right one), with 16 zero counts, and sets Main to its main window:
+# StartGame PROGRAM ANSWER1 ANSWER2 ANSWER3 ANSWER4.
+StartGame() {
+    local Program=$1
+    shift
+    WriteBase "$@"
+    WriteZeroStats
+    StartDisplay
+    StartProgram "$Program"
+    Main=$(WaitWindow Kvizora)
+}
+
 # Line N of stat.txt, without its line end.
 StatLine() { sed -n "${1}p" "$Work/stat.txt" | tr -d '\r'; }
