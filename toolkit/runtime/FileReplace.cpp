@@ -1,6 +1,5 @@
 #include "FileReplace.h"
 
-#include "SysUtils.h"
 #include "TextFile.h"
 
 #include <cerrno>
@@ -32,11 +31,6 @@ public:
 private:
     int Fd = -1;
 };
-
-[[noreturn]] void ThrowErrno(int Errno)
-{
-    throw EInOutError(IoErrorCode(Errno));
-}
 
 bool SameFile(const struct stat& A, const struct stat& B)
 {

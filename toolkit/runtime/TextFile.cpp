@@ -24,11 +24,6 @@ constexpr int HardwareFailure = 162;
 
 constexpr char CtrlZ = 26;
 
-[[noreturn]] void ThrowErrno(int Errno)
-{
-    throw EInOutError(IoErrorCode(Errno));
-}
-
 // A CR is never part of a line: right before LF it belongs to the line end, anywhere else it is
 // dropped.
 void AppendWithoutCr(std::string& Line, const char* Data, std::size_t Size)
@@ -84,6 +79,11 @@ int IoErrorCode(int Errno)
     default:
         return Errno;
     }
+}
+
+void ThrowErrno(int Errno)
+{
+    throw EInOutError(IoErrorCode(Errno));
 }
 
 TextFile::~TextFile()

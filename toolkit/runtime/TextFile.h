@@ -8,6 +8,8 @@
 // name that cannot be a file's, 4 for too many open files, 5 for a denied, read-only or
 // directory access; any other error keeps its own number.
 int IoErrorCode(int Errno);
+// Throws EInOutError with the runtime's code for a system error number.
+[[noreturn]] void ThrowErrno(int Errno);
 
 // A text file of the runtime, read and written through a buffer. Every operation but AssignFile
 // is followed by the I/O check, which throws EInOutError when it failed. The destructor closes
