@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Form.h"
+#include "QuietHeadless.h"
 #include "WindowOf.h"
 
 #include <QImage>
@@ -32,6 +33,7 @@ ScreenshotSession::ScreenshotSession(int argc, char** argv)
     : Folder(FolderArgument(argc, argv))
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QuietHeadlessMessages();
     Application->Initialize();
 }
 

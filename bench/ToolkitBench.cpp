@@ -9,6 +9,7 @@
 #include "Application.h"
 #include "Label.h"
 #include "MainBlock.h"
+#include "QuietHeadless.h"
 #include "SampleFolder.h"
 #include "Unit1.h"
 #include "WindowOf.h"
@@ -167,6 +168,7 @@ void Compare(int Runs)
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QuietHeadlessMessages();
     const std::string Mode = argc > 1 ? argv[1] : "";
     if (Mode == "game")
         RunGame();
