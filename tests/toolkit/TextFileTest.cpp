@@ -1,4 +1,5 @@
 #include "TextFile.h"
+#include "FileReplace.h"
 #include "ResourceLimit.h"
 #include "SysUtils.h"
 #include "WorkDir.h"
@@ -7,14 +8,18 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <grp.h>
+#include <sched.h>
 #include <string>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -198,18 +203,33 @@ struct OpenCase {
     int Code = 0;
 };
 
+void PrintTo(const OpenCase& Case, std::ostream* Out)
+{
+    *Out << Case.Name;
+}
+
 class TextFileOpenErrors : public testing::TestWithParam<OpenCase> { };
 
+// A working folder with a plain file, a folder, a FIFO nobody reads and a socket nobody listens
+// on; anything but the plain file is refused at once, never waited on.
 TEST_P(TextFileOpenErrors, OpeningFailsWithTheRuntimesCode)
 {
     TempWorkDir Work;
     WriteBytes("plain.txt", "x");
     fs::create_directory("folder");
+    ASSERT_EQ(mkfifo("fifo", 0666), 0);
+    const int Socket = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un Address{};
+    Address.sun_family = AF_UNIX;
+    std::strcpy(Address.sun_path, "socket");
+    ASSERT_EQ(bind(Socket, reinterpret_cast<const sockaddr*>(&Address), sizeof Address), 0);
     TextFile File;
     File.AssignFile(GetParam().Path);
     EXPECT_EQ(IoErrorOf([&] { GetParam().ForWriting ? File.Rewrite() : File.Reset(); }), GetParam().Code);
+    close(Socket);
     EXPECT_EQ(ReadBytes("plain.txt"), "x");
-    EXPECT_EQ(FolderEntries().size(), 2u);
+    EXPECT_EQ(FolderEntries().size(), 4u);
+    EXPECT_TRUE(fs::is_fifo("fifo"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TextFileOpenErrors,
@@ -218,7 +238,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextFileOpenErrors,
         OpenCase{"MissingFolderForWriting", "nowhere/stat.txt", true, 2},
         OpenCase{"FileUsedAsFolder", "plain.txt/base.txt", false, 2},
         OpenCase{"DirectoryForReading", "folder", false, 5},
-        OpenCase{"DirectoryForWriting", "folder", true, 5},
+        OpenCase{"DirectoryForWriting", "folder", true, 5}, OpenCase{"FifoForReading", "fifo", false, 5},
+        OpenCase{"FifoForWriting", "fifo", true, 5}, OpenCase{"SocketForReading", "socket", false, 5},
+        OpenCase{"SocketForWriting", "socket", true, 5}, OpenCase{"DeviceForReading", "/dev/zero", false, 5},
+        OpenCase{"DeviceForWriting", "/dev/null", true, 5},
         OpenCase{"NameTooLong", std::string(300, 'n'), false, 3}),
     [](const auto& Info) { return Info.param.Name; });
 
@@ -414,13 +437,14 @@ TEST(TextFileTest, RewriteCreatesANewFileWithTheUmasksPermissions)
 
 // A rewrite keeps all that a rewrite in place keeps, and saves the new content wherever a rewrite
 // in place could save it: each row prepares the working folder, binds File, writes "new" in its
-// place and checks what is there afterwards. Rows that need other users' files or a small file
-// system of their own run only as root; the second user's rows run the rewrite in a child process
-// that has taken that user's ids, as setpriv would.
+// place and checks what is there afterwards. Rows that need other users' files or a file system
+// of their own run only as root; the second user's rows run the rewrite in a child process that
+// has taken that user's ids, as setpriv would, and the mounted file's row in a child with a mount
+// namespace of its own.
 constexpr uid_t OwnerId = 4241;  // owns the shared files; its group is OwnerId too
 constexpr uid_t WriterId = 4242; // a member of the owner's group
 
-enum class TWriter { Self, GroupMember };
+enum class TWriter { Self, GroupMember, SelfWithAFileMountedOnStat };
 
 struct ReplaceCase {
     std::string Name;
@@ -432,35 +456,54 @@ struct ReplaceCase {
     std::function<void()> Check;
 };
 
-// Writes "new" as the whole content of File; the I/O error code, or 0.
-int RewriteWithNew(const std::string& File)
+// Writes Text as the whole content of File; the I/O error code, or 0.
+int RewriteWith(const std::string& File, const std::string& Text = "new")
 {
     return IoErrorOf([&] {
         TextFile Writing;
         Writing.AssignFile(File);
         Writing.Rewrite();
-        Writing.WriteLn("new");
+        Writing.WriteLn(Text);
         Writing.Close();
     });
 }
 
-// The exit code of a child that could not take the second user's ids.
-constexpr int NoOtherUser = 255;
+// The exit code of a child that could not take another user's ids or mount a file.
+constexpr int CannotSetUp = 255;
 
-int RewriteAsGroupMember(const std::string& File)
+// Runs Step in a child process; its exit code, or -1 when it did not exit.
+int InChild(const std::function<int()>& Step)
 {
     const pid_t Child = fork();
-    if (Child == 0) {
-        const gid_t Groups[] = {OwnerId};
-        if (setgroups(1, Groups) != 0 || setresgid(WriterId, WriterId, WriterId) != 0
-            || setresuid(WriterId, WriterId, WriterId) != 0)
-            _exit(NoOtherUser);
-        _exit(RewriteWithNew(File));
-    }
+    if (Child == 0)
+        _exit(Step());
     int Status = 0;
     if (Child < 0 || waitpid(Child, &Status, 0) != Child || !WIFEXITED(Status))
         return -1;
     return WEXITSTATUS(Status);
+}
+
+// Takes the ids of User, a member of the owner's group, as setpriv would.
+bool BecomeGroupMember(uid_t User)
+{
+    const gid_t Groups[] = {OwnerId};
+    return setgroups(1, Groups) == 0 && setresgid(User, User, User) == 0 && setresuid(User, User, User) == 0;
+}
+
+int RewriteAsGroupMember(const std::string& File)
+{
+    return InChild([&] { return BecomeGroupMember(WriterId) ? RewriteWith(File) : CannotSetUp; });
+}
+
+// "bound.txt" mounted on "stat.txt", as a container gets a single file, seen only by the child.
+int RewriteWithAFileMountedOnStat(const std::string& File)
+{
+    return InChild([&] {
+        if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || mount("bound.txt", "stat.txt", nullptr, MS_BIND, nullptr) != 0)
+            return CannotSetUp;
+        return RewriteWith(File);
+    });
 }
 
 struct stat InfoOf(const std::string& Name)
@@ -502,19 +545,168 @@ void PrintTo(const ReplaceCase& Case, std::ostream* Out)
     *Out << Case.Name;
 }
 
-// The file that the first row replaces, to tell a new file from the old one.
+// The file that a row replaces or puts somewhere, to tell it from another one afterwards.
 ino_t InodeBefore = 0;
+
+// What another user may have put in the folder under a name that a rewrite could use, before
+// the rewrite: the planted thing must stay as it was, and the count must be saved all the same.
+// Where the tests run as root, the planted things belong to another user, as in a folder like
+// /tmp that everyone may write to.
+struct TPlanted {
+    std::string Name;
+    std::function<void(const std::string& At)> Plant;
+    std::function<void(const std::string& At)> Check;
+};
+
+// The fixed name that temporary files once had, and the first fresh name that a rewrite tries
+// once the fresh names' random bytes are zeros (see ZeroBytesFirst).
+const std::string FixedTemporaryName = "stat.txt.tmp";
+const std::string FirstFreshName = "stat.txt." + std::string(24, '0');
+
+// The first fresh name of a rewrite is made of zero bytes, every later one of random bytes.
+TRandomBytes SystemBytes = nullptr;
+bool ZeroBytesGiven = false;
+bool ZeroBytesFirst(unsigned char* Bytes, std::size_t Count)
+{
+    if (ZeroBytesGiven)
+        return SystemBytes(Bytes, Count);
+    ZeroBytesGiven = true;
+    std::fill_n(Bytes, Count, 0);
+    return true;
+}
+
+uid_t PlanterId()
+{
+    return geteuid() == 0 ? WriterId : geteuid();
+}
+
+void GiveAwayWhereRoot(const std::string& Name)
+{
+    if (geteuid() == 0) {
+        EXPECT_EQ(lchown(Name.c_str(), WriterId, WriterId), 0) << Name;
+    }
+}
+
+// A descriptor that the planter keeps open on the planted file, to write into it afterwards.
+int PlantersDescriptor = -1;
+
+const TPlanted PlantedFileKeptOpen{"PlainFileKeptOpen",
+    [](const std::string& At) {
+        PlantersDescriptor = open(At.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
+        ASSERT_GE(PlantersDescriptor, 0);
+        ASSERT_EQ(fchmod(PlantersDescriptor, 0666), 0);
+        GiveAwayWhereRoot(At);
+        InodeBefore = InfoOf(At).st_ino;
+    },
+    [](const std::string& At) {
+        EXPECT_EQ(ReadBytes(At), "");
+        EXPECT_EQ(InfoOf(At).st_ino, InodeBefore);
+        EXPECT_EQ(InfoOf(At).st_mode & 07777, 0666u);
+        EXPECT_EQ(InfoOf(At).st_uid, PlanterId());
+        EXPECT_NE(InfoOf("stat.txt").st_ino, InodeBefore);
+        // What the planter writes goes to the planted file, not to the statistics.
+        EXPECT_EQ(write(PlantersDescriptor, "x", 1), 1);
+        close(PlantersDescriptor);
+        EXPECT_EQ(ReadBytes("stat.txt"), "new\r\n");
+    }};
+
+const TPlanted PlantedHardLink{"HardLinkToAnotherFile",
+    [](const std::string& At) {
+        WriteBytes("victim.txt", "victim\r\n");
+        GiveAwayWhereRoot("victim.txt");
+        fs::create_hard_link("victim.txt", At);
+    },
+    [](const std::string& At) {
+        EXPECT_EQ(ReadBytes("victim.txt"), "victim\r\n");
+        EXPECT_EQ(InfoOf("victim.txt").st_nlink, 2u);
+        EXPECT_EQ(InfoOf(At).st_ino, InfoOf("victim.txt").st_ino);
+        EXPECT_EQ(InfoOf("victim.txt").st_uid, PlanterId());
+    }};
+
+const TPlanted PlantedSymbolicLink{"SymbolicLinkToAnotherFile",
+    [](const std::string& At) {
+        WriteBytes("victim.txt", "victim\r\n");
+        fs::create_symlink("victim.txt", At);
+        GiveAwayWhereRoot(At);
+    },
+    [](const std::string& At) {
+        EXPECT_EQ(fs::read_symlink(At), "victim.txt");
+        EXPECT_EQ(ReadBytes("victim.txt"), "victim\r\n");
+    }};
+
+const TPlanted PlantedFifo{"Fifo",
+    [](const std::string& At) {
+        ASSERT_EQ(mkfifo(At.c_str(), 0666), 0);
+        GiveAwayWhereRoot(At);
+    },
+    [](const std::string& At) { EXPECT_TRUE(fs::is_fifo(At)); }};
+
+const TPlanted PlantedFolder{"Folder",
+    [](const std::string& At) {
+        fs::create_directory(At);
+        GiveAwayWhereRoot(At);
+    },
+    [](const std::string& At) { EXPECT_TRUE(fs::is_empty(At)); }};
+
+// One row for each planted thing at each name.
+std::vector<ReplaceCase> PlantedCases()
+{
+    std::vector<ReplaceCase> Cases;
+    for (const TPlanted* Planted :
+        {&PlantedFileKeptOpen, &PlantedHardLink, &PlantedSymbolicLink, &PlantedFifo, &PlantedFolder})
+        for (const auto& [Where, At] :
+            {std::pair<std::string, std::string>{"AtTheFixedName", FixedTemporaryName},
+                {"AtTheFirstFreshName", FirstFreshName}})
+            Cases.push_back({"Planted" + Planted->Name + Where + "StaysAndTheCountIsSaved", TWriter::Self,
+                false, "stat.txt",
+                [Planted, At = At] {
+                    // Everyone may make files here, as in /tmp.
+                    fs::permissions(".", fs::perms::all | fs::perms::sticky_bit);
+                    WriteBytes("stat.txt", "old\r\n");
+                    Planted->Plant(At);
+                },
+                0,
+                [Planted, At = At] {
+                    Planted->Check(At);
+                    EXPECT_EQ(ReadBytes("stat.txt"), "new\r\n");
+                    std::vector<std::string> Expected{At, "stat.txt"};
+                    if (fs::exists("victim.txt"))
+                        Expected.push_back("victim.txt");
+                    std::sort(Expected.begin(), Expected.end());
+                    EXPECT_EQ(SortedEntries("."), Expected);
+                }});
+    return Cases;
+}
 
 class TextFileReplace : public testing::TestWithParam<ReplaceCase> {
 protected:
+    void SetUp() override
+    {
+        ZeroBytesGiven = false;
+        SystemBytes = SetFreshNameSource(ZeroBytesFirst);
+    }
     void TearDown() override
     {
+        SetFreshNameSource(SystemBytes);
         if (fs::exists("disk"))
             umount2("disk", MNT_DETACH);
     }
 
     TempWorkDir Work;
 };
+
+int RewriteAs(TWriter Writer, const std::string& File)
+{
+    switch (Writer) {
+    case TWriter::GroupMember:
+        return RewriteAsGroupMember(File);
+    case TWriter::SelfWithAFileMountedOnStat:
+        return RewriteWithAFileMountedOnStat(File);
+    case TWriter::Self:
+        break;
+    }
+    return RewriteWith(File);
+}
 
 TEST_P(TextFileReplace, KeepsWhatARewriteInPlaceKeepsAndSavesWhereItCould)
 {
@@ -532,29 +724,30 @@ TEST_P(TextFileReplace, KeepsWhatARewriteInPlaceKeepsAndSavesWhereItCould)
     Case.Prepare();
     if (testing::Test::IsSkipped() || testing::Test::HasFatalFailure())
         return;
-    const int Code
-        = Case.Writer == TWriter::Self ? RewriteWithNew(Case.File) : RewriteAsGroupMember(Case.File);
-    if (Code == NoOtherUser)
-        GTEST_SKIP() << "another user's ids cannot be taken here";
+    const int Code = RewriteAs(Case.Writer, Case.File);
+    if (Code == CannotSetUp)
+        GTEST_SKIP() << "another user's ids cannot be taken or a file mounted here";
     EXPECT_EQ(Code, Case.Code);
     Case.Check();
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, TextFileReplace,
-    testing::Values(ReplaceCase{"PlainFileIsReplacedByANewOneWithItsMode", TWriter::Self, false, "stat.txt",
-                        [] {
-                            WriteBytes("stat.txt", "old\r\n");
-                            fs::permissions("stat.txt",
-                                fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-                            InodeBefore = InfoOf("stat.txt").st_ino;
-                        },
-                        0,
-                        [] {
-                            EXPECT_EQ(ReadBytes("stat.txt"), "new\r\n");
-                            EXPECT_NE(InfoOf("stat.txt").st_ino, InodeBefore);
-                            EXPECT_EQ(InfoOf("stat.txt").st_mode & 07777, 0640u);
-                            EXPECT_EQ(SortedEntries("."), std::vector<std::string>{"stat.txt"});
-                        }},
+std::vector<ReplaceCase> ReplaceCases()
+{
+    std::vector<ReplaceCase> Cases{
+        ReplaceCase{"PlainFileIsReplacedByANewOneWithItsMode", TWriter::Self, false, "stat.txt",
+            [] {
+                WriteBytes("stat.txt", "old\r\n");
+                fs::permissions(
+                    "stat.txt", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+                InodeBefore = InfoOf("stat.txt").st_ino;
+            },
+            0,
+            [] {
+                EXPECT_EQ(ReadBytes("stat.txt"), "new\r\n");
+                EXPECT_NE(InfoOf("stat.txt").st_ino, InodeBefore);
+                EXPECT_EQ(InfoOf("stat.txt").st_mode & 07777, 0640u);
+                EXPECT_EQ(SortedEntries("."), std::vector<std::string>{"stat.txt"});
+            }},
         ReplaceCase{"HardLinkedFileIsRewrittenForBothNames", TWriter::Self, false, "stat.txt",
             [] {
                 WriteBytes("stat.txt", "old\r\n");
@@ -589,16 +782,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextFileReplace,
                 EXPECT_TRUE(fs::is_symlink("stat.txt"));
                 EXPECT_EQ(ReadBytes("shared/stat.txt"), "new\r\n");
                 EXPECT_EQ(SortedEntries("shared"), std::vector<std::string>{"stat.txt"});
-            }},
-        ReplaceCase{"TemporaryFileLeftByAKilledRunIsTakenOver", TWriter::Self, false, "stat.txt",
-            [] {
-                WriteBytes("stat.txt", "old\r\n");
-                WriteBytes("stat.txt.tmp", "half a co");
-            },
-            0,
-            [] {
-                EXPECT_EQ(ReadBytes("stat.txt"), "new\r\n");
-                EXPECT_EQ(SortedEntries("."), std::vector<std::string>{"stat.txt"});
             }},
         ReplaceCase{"OwnerAndGroupStayWhenAGroupMemberWrites", TWriter::GroupMember, true, "shared/stat.txt",
             [] {
@@ -661,7 +844,152 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextFileReplace,
             [] {
                 EXPECT_EQ(ReadBytes("disk/stat.txt"), "new\r\n");
                 EXPECT_EQ(SortedEntries("disk"), (std::vector<std::string>{"filler", "stat.txt"}));
-            }}),
+            }},
+        ReplaceCase{"FileMountedOnItsOwnIsRewrittenInPlace", TWriter::SelfWithAFileMountedOnStat, true,
+            "stat.txt",
+            [] {
+                WriteBytes("stat.txt", "old\r\n");
+                WriteBytes("bound.txt", "old\r\n");
+            },
+            0,
+            [] {
+                EXPECT_EQ(ReadBytes("bound.txt"), "new\r\n");
+                EXPECT_EQ(ReadBytes("stat.txt"), "old\r\n");
+                EXPECT_EQ(SortedEntries("."), (std::vector<std::string>{"bound.txt", "stat.txt"}));
+            }}};
+    for (ReplaceCase& Case : PlantedCases())
+        Cases.push_back(std::move(Case));
+    return Cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TextFileReplace, testing::ValuesIn(ReplaceCases()),
+    [](const auto& Info) { return Info.param.Name; });
+
+// Two programs rewriting one file again and again at the same moment, each with content of its
+// own length: after every round the file holds the whole content of one of them, keeps its owner,
+// group and mode, and has nothing beside it; neither program saw an error. The rows with two users
+// run as root, each writer in a child that has taken its user's ids.
+struct TogetherCase {
+    std::string Name;
+    bool TwoUsers = false; // the owner and a member of its group; else both are this process's user
+    std::string File;
+    std::function<void()> Prepare;
+    std::vector<std::string> Entries; // of the file's folder afterwards
+};
+
+void PrintTo(const TogetherCase& Case, std::ostream* Out)
+{
+    *Out << Case.Name;
+}
+
+constexpr int Rounds = 10;
+constexpr int RewritesEachRound = 20;
+
+// What writer 0 or 1 writes each time.
+std::string TextOf(int Writer)
+{
+    return Writer == 0 ? "1" : "22";
+}
+
+std::string ContentOf(int Writer)
+{
+    return Lines(std::vector<std::string>(16, TextOf(Writer)));
+}
+
+// Rewrites File RewritesEachRound times with the content of Writer once Start is closed; the
+// first I/O error code, or 0.
+int RewriteAgainAndAgain(const std::string& File, int Writer, int Start)
+{
+    char Byte = 0;
+    while (read(Start, &Byte, 1) < 0 && errno == EINTR) { }
+    for (int Time = 0; Time < RewritesEachRound; ++Time)
+        if (const int Code = IoErrorOf([&] {
+                TextFile Writing;
+                Writing.AssignFile(File);
+                Writing.Rewrite();
+                for (int Line = 0; Line < 16; ++Line)
+                    Writing.WriteLn(TextOf(Writer));
+                Writing.Close();
+            });
+            Code != 0)
+            return Code;
+    return 0;
+}
+
+class TextFileRewrittenTogether : public testing::TestWithParam<TogetherCase> {
+protected:
+    TempWorkDir Work;
+};
+
+TEST_P(TextFileRewrittenTogether, LeavesTheWholeContentOfOneWriter)
+{
+    const TogetherCase& Case = GetParam();
+    if (Case.TwoUsers && geteuid() != 0)
+        GTEST_SKIP() << "needs other users' ids, so root";
+    Case.Prepare();
+    if (testing::Test::HasFatalFailure())
+        return;
+    const struct stat Before = InfoOf(Case.File);
+    const std::string Folder
+        = fs::path(Case.File).parent_path().empty() ? "." : fs::path(Case.File).parent_path().string();
+    for (int Round = 1; Round <= Rounds; ++Round) {
+        int Start[2] = {-1, -1};
+        ASSERT_EQ(pipe(Start), 0);
+        std::vector<pid_t> Writers;
+        for (int Writer = 0; Writer < 2; ++Writer) {
+            const pid_t Child = fork();
+            if (Child == 0) {
+                close(Start[1]);
+                if (Case.TwoUsers && !BecomeGroupMember(Writer == 0 ? OwnerId : WriterId))
+                    _exit(CannotSetUp);
+                _exit(RewriteAgainAndAgain(Case.File, Writer, Start[0]));
+            }
+            Writers.push_back(Child);
+        }
+        close(Start[0]);
+        close(Start[1]);
+        for (const pid_t Child : Writers) {
+            int Status = 0;
+            ASSERT_EQ(waitpid(Child, &Status, 0), Child);
+            ASSERT_TRUE(WIFEXITED(Status));
+            if (WEXITSTATUS(Status) == CannotSetUp)
+                GTEST_SKIP() << "another user's ids cannot be taken here";
+            EXPECT_EQ(WEXITSTATUS(Status), 0) << "round " << Round;
+        }
+        const std::string Content = ReadBytes(Case.File);
+        EXPECT_TRUE(Content == ContentOf(0) || Content == ContentOf(1))
+            << "round " << Round << ": " << Content;
+        const struct stat After = InfoOf(Case.File);
+        EXPECT_EQ(After.st_uid, Before.st_uid) << "round " << Round;
+        EXPECT_EQ(After.st_gid, Before.st_gid) << "round " << Round;
+        EXPECT_EQ(After.st_mode, Before.st_mode) << "round " << Round;
+        EXPECT_EQ(SortedEntries(Folder), Case.Entries) << "round " << Round;
+        if (testing::Test::HasFailure())
+            return;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TextFileRewrittenTogether,
+    testing::Values(TogetherCase{"OneUserOnAPlainFile", false, "stat.txt",
+                        [] { WriteBytes("stat.txt", ContentOf(0)); }, {"stat.txt"}},
+        TogetherCase{"OneUserOnAHardLinkedFile", false, "stat.txt",
+            [] {
+                WriteBytes("stat.txt", ContentOf(0));
+                fs::create_hard_link("stat.txt", "other.txt");
+            },
+            {"other.txt", "stat.txt"}},
+        TogetherCase{"OwnerAndGroupMemberInAGroupFolder", true, "shared/stat.txt",
+            [] {
+                SharedFolder("shared", OwnerId, 02775);
+                WriteOwned("shared/stat.txt", OwnerId, 0664);
+            },
+            {"stat.txt"}},
+        TogetherCase{"OwnerAndGroupMemberInAStickyGroupFolder", true, "shared/stat.txt",
+            [] {
+                SharedFolder("shared", OwnerId, 03775);
+                WriteOwned("shared/stat.txt", OwnerId, 0664);
+            },
+            {"stat.txt"}}),
     [](const auto& Info) { return Info.param.Name; });
 
 struct FailedWriteCase {

@@ -2,10 +2,13 @@
 
 #include "TextFile.h"
 
+#include <array>
 #include <cerrno>
+#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -32,16 +35,41 @@ private:
     int Fd = -1;
 };
 
+bool SystemRandomBytes(unsigned char* Bytes, std::size_t Count)
+{
+    while (Count > 0) {
+        const ssize_t Got = ::getrandom(Bytes, Count, 0);
+        if (Got < 0 && errno == EINTR)
+            continue;
+        if (Got <= 0)
+            return false;
+        Bytes += Got;
+        Count -= static_cast<std::size_t>(Got);
+    }
+    return true;
+}
+
+TRandomBytes FreshNameSource = SystemRandomBytes;
+
+// Names already taken are skipped; this many taken in a row means that someone fills the folder
+// with them, and the file is rewritten in place instead.
+constexpr int FreshNameTries = 8;
+// How long a rewrite in place waits for another program's rewrite in place of the same file.
+constexpr int LockTries = 200;
+constexpr long LockPauseNanoseconds = 10'000'000;
+
 bool SameFile(const struct stat& A, const struct stat& B)
 {
     return A.st_dev == B.st_dev && A.st_ino == B.st_ino;
 }
 
-// Failures of the safe replace after which a rewrite in place may still succeed: no room for a
-// second copy, or no right to make one or to rename it in the folder.
-bool InPlaceMaySucceed(int Errno)
+// True while Name in the folder is the file that Fd is open on.
+bool Names(int Folder, const std::string& Name, int Fd)
 {
-    return Errno == ENOSPC || Errno == EDQUOT || Errno == EACCES || Errno == EPERM;
+    struct stat Named { };
+    struct stat Opened { };
+    return ::fstatat(Folder, Name.c_str(), &Named, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(Fd, &Opened) == 0
+        && SameFile(Named, Opened);
 }
 
 // Writes all of Content from the descriptor's position; returns 0 or the error number.
@@ -61,105 +89,127 @@ int WriteAll(int Fd, const std::string& Content)
     return 0;
 }
 
-// Opens and locks the temporary file Name, taking over one left by a run that was killed, and
-// making it anew when it belongs to another user or is not a plain file. A link there is not
-// followed. Returns -1 when it cannot be had, or while another program replaces the same file.
-int OpenTemporary(const std::string& Name)
-{
-    for (int Try = 0; Try < 3; ++Try) {
-        const int Fd = ::open(Name.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-        if (Fd < 0) {
-            if (::unlink(Name.c_str()) != 0)
-                return -1;
-            continue;
-        }
-        if (::flock(Fd, LOCK_EX | LOCK_NB) != 0) {
-            ::close(Fd);
-            return -1;
-        }
-        // The program that held the lock may have renamed the file away meanwhile.
-        struct stat Opened { };
-        struct stat Named { };
-        if (::fstat(Fd, &Opened) == 0 && S_ISREG(Opened.st_mode) && ::lstat(Name.c_str(), &Named) == 0
-            && SameFile(Opened, Named))
-            return Fd;
-        ::close(Fd);
-    }
-    return -1;
-}
-
-// The temporary file gets the old file's owner, group and mode, and no content yet.
-bool TakeOver(int Fd, const struct stat& Old)
+// Gives the new copy the old file's owner, group and mode; false where it cannot have them all,
+// or carries extended attributes (a folder's default ACL) that the old file lacks.
+bool GiveOwnerAndMode(int Fd, const struct stat& Old)
 {
     struct stat Made { };
-    if (::fstat(Fd, &Made) != 0 || ::ftruncate(Fd, 0) != 0)
+    if (::fstat(Fd, &Made) != 0)
         return false;
     if ((Made.st_uid != Old.st_uid || Made.st_gid != Old.st_gid) && ::fchown(Fd, Old.st_uid, Old.st_gid) != 0)
         return false;
-    // After the owner, which clears the set-id bits.
-    return ::fchmod(Fd, Old.st_mode & 07777) == 0;
+    // After the owner, which clears the set-id bits; a set-group-id bit that may not be set is
+    // dropped without an error, so the result is checked.
+    if (::fchmod(Fd, Old.st_mode & 07777) != 0 || ::fstat(Fd, &Made) != 0)
+        return false;
+    return Made.st_uid == Old.st_uid && Made.st_gid == Old.st_gid && Made.st_mode == Old.st_mode
+        && ::flistxattr(Fd, nullptr, 0) <= 0;
 }
 
-// Makes the rename durable. A folder that cannot be opened is left as it is; a file system that
-// cannot sync a folder says EINVAL.
-void SyncFolder(const std::filesystem::path& Folder)
+// Links the nameless file Fd into the folder under Base, a dot and 24 random hexadecimal digits,
+// a name that no one can have made beforehand on purpose; a name that is taken all the same is
+// left as it is. Returns the name, or an empty one where no link could be made.
+std::string LinkUnderFreshName(int Fd, int Folder, const std::string& Base)
 {
-    const TDescriptor Fd(::open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (Fd.Get() >= 0 && ::fsync(Fd.Get()) != 0 && errno != EINVAL)
+    const std::string Self = "/proc/self/fd/" + std::to_string(Fd);
+    for (int Try = 0; Try < FreshNameTries; ++Try) {
+        std::array<unsigned char, 12> Bytes{};
+        if (!FreshNameSource(Bytes.data(), Bytes.size()))
+            return {};
+        std::string Name = Base + ".";
+        for (const unsigned char Byte : Bytes) {
+            Name += "0123456789abcdef"[Byte >> 4];
+            Name += "0123456789abcdef"[Byte & 15];
+        }
+        if (::linkat(AT_FDCWD, Self.c_str(), Folder, Name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return Name;
+        if (errno != EEXIST)
+            return {};
+    }
+    return {};
+}
+
+// Makes the rename durable. A file system that cannot sync a folder says EINVAL.
+void SyncFolder(int Folder)
+{
+    if (::fsync(Folder) != 0 && errno != EINVAL)
         ThrowErrno(errno);
 }
 
-// Returns false, with nothing changed, where the safe replace would lose something or cannot be
+// Returns false, with the file as it was, where the safe replace would lose something or cannot be
 // made here.
 bool ReplaceSafely(int Fd, const std::string& Name, const std::string& Content)
 {
     struct stat Old { };
-    if (::fstat(Fd, &Old) != 0 || !S_ISREG(Old.st_mode) || Old.st_nlink != 1
-        || ::flistxattr(Fd, nullptr, 0) > 0)
+    if (::fstat(Fd, &Old) != 0 || Old.st_nlink != 1 || ::flistxattr(Fd, nullptr, 0) > 0)
         return false;
     std::error_code Error;
     const std::filesystem::path Path = std::filesystem::canonical(Name, Error);
-    struct stat Named { };
-    if (Error || ::lstat(Path.c_str(), &Named) != 0 || !SameFile(Old, Named))
+    if (Error)
         return false;
-    const std::string TemporaryName = Path.string() + ".tmp";
-    const TDescriptor Temporary(OpenTemporary(TemporaryName));
-    if (Temporary.Get() < 0)
+    const std::string Base = Path.filename().string();
+    const TDescriptor Folder(::open(Path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (Folder.Get() < 0 || !Names(Folder.Get(), Base, Fd))
         return false;
-    if (!TakeOver(Temporary.Get(), Old)) {
-        ::unlink(TemporaryName.c_str());
+
+    const TDescriptor Copy(::openat(Folder.Get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (Copy.Get() < 0 || !GiveOwnerAndMode(Copy.Get(), Old))
         return false;
-    }
-    int Failure = WriteAll(Temporary.Get(), Content);
-    if (Failure == 0 && ::fsync(Temporary.Get()) != 0)
+    int Failure = WriteAll(Copy.Get(), Content);
+    if (Failure == 0 && ::fsync(Copy.Get()) != 0)
         Failure = errno;
-    if (Failure == 0 && ::rename(TemporaryName.c_str(), Path.c_str()) != 0)
-        Failure = errno;
-    if (Failure != 0) {
-        ::unlink(TemporaryName.c_str());
-        if (InPlaceMaySucceed(Failure))
-            return false;
+    if (Failure == ENOSPC || Failure == EDQUOT)
+        return false;
+    if (Failure != 0)
         ThrowErrno(Failure);
+
+    const std::string Fresh = LinkUnderFreshName(Copy.Get(), Folder.Get(), Base);
+    if (Fresh.empty())
+        return false;
+    if (!Names(Folder.Get(), Fresh, Copy.Get()))
+        return false; // someone who may rename in the folder moved the copy away: it is theirs now
+    if (::renameat(Folder.Get(), Fresh.c_str(), Folder.Get(), Base.c_str()) != 0) {
+        // Also EBUSY or EXDEV for a file mounted on its own: the rewrite in place can reach it.
+        if (Names(Folder.Get(), Fresh, Copy.Get()))
+            ::unlinkat(Folder.Get(), Fresh.c_str(), 0);
+        return false;
     }
-    SyncFolder(Path.parent_path());
+    SyncFolder(Folder.Get());
     return true;
+}
+
+// Takes the lock that rewrites in place of one file share; false when another program holds it
+// for longer than any rewrite takes, which is then not waited for.
+bool LockForRewrite(int Fd)
+{
+    for (int Try = 0; Try < LockTries; ++Try) {
+        if (::flock(Fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return false;
+        const timespec Pause{0, LockPauseNanoseconds};
+        ::nanosleep(&Pause, nullptr);
+    }
+    return false;
 }
 
 void RewriteInPlace(int Fd, const std::string& Content)
 {
-    struct stat Info { };
-    if (::fstat(Fd, &Info) != 0)
-        ThrowErrno(errno);
-    const bool Plain = S_ISREG(Info.st_mode);
     const auto Size = static_cast<off_t>(Content.size());
-    // On a full disk this fails before the old content is touched.
-    if (Plain && Size > 0 && ::fallocate(Fd, 0, 0, Size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
+    // On a full disk this fails before the old content is touched. The file keeps its size, so
+    // that no one reads it grown by zero bytes meanwhile.
+    if (Size > 0 && ::fallocate(Fd, FALLOC_FL_KEEP_SIZE, 0, Size) != 0 && errno != EOPNOTSUPP
+        && errno != ENOSYS)
         ThrowErrno(errno);
+    // Two rewrites at once would cut each other's content to the other's length.
+    const bool Locked = LockForRewrite(Fd);
     int Failure = WriteAll(Fd, Content);
-    if (Failure == 0 && Plain && ::ftruncate(Fd, Size) != 0)
+    if (Failure == 0 && ::ftruncate(Fd, Size) != 0)
         Failure = errno;
     if (Failure == 0 && ::fsync(Fd) != 0 && errno != EINVAL)
         Failure = errno;
+    if (Locked)
+        ::flock(Fd, LOCK_UN);
     if (Failure != 0)
         ThrowErrno(Failure);
 }
@@ -170,4 +220,11 @@ void ReplaceContent(int Fd, const std::string& Name, const std::string& Content)
 {
     if (!ReplaceSafely(Fd, Name, Content))
         RewriteInPlace(Fd, Content);
+}
+
+TRandomBytes SetFreshNameSource(TRandomBytes Source)
+{
+    const TRandomBytes Previous = FreshNameSource;
+    FreshNameSource = Source;
+    return Previous;
 }

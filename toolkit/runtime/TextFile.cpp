@@ -21,6 +21,7 @@ constexpr int FileNotOpenForInput = 104;
 constexpr int FileNotOpenForOutput = 105;
 // The runtime's code for a failing device, which EIO is.
 constexpr int HardwareFailure = 162;
+constexpr int FileAccessDenied = 5;
 
 constexpr char CtrlZ = 26;
 
@@ -53,6 +54,29 @@ const char* PassLineEnds(const char* From, const char* End, int& Count)
         At = Lf + 1;
     }
     return At;
+}
+
+// Opens Name as a plain file, with O_CLOEXEC added to Flags. Whatever else the name leads to (a
+// folder, a FIFO, a socket, a device) is refused as a denied access, and never waited on: it is
+// looked at before the open, so that a device is not opened at all, and the open does not block,
+// so that a FIFO put in its place meanwhile is refused by the check of what was opened. O_NONBLOCK
+// changes nothing for a plain file.
+int OpenPlainFile(const std::string& Name, int Flags)
+{
+    struct stat Info { };
+    if (::stat(Name.c_str(), &Info) == 0 && !S_ISREG(Info.st_mode))
+        throw EInOutError(FileAccessDenied);
+    const int Fd = ::open(Name.c_str(), Flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (Fd < 0) // a FIFO without a reader, or a socket, says ENXIO
+        throw EInOutError(errno == ENXIO ? FileAccessDenied : IoErrorCode(errno));
+    const int Code = ::fstat(Fd, &Info) != 0 ? IoErrorCode(errno)
+        : S_ISREG(Info.st_mode)              ? 0
+                                             : FileAccessDenied;
+    if (Code != 0) {
+        ::close(Fd);
+        throw EInOutError(Code);
+    }
+    return Fd;
 }
 
 } // namespace
@@ -101,16 +125,7 @@ void TextFile::AssignFile(const std::string& Name)
 void TextFile::Reset()
 {
     PrepareOpen();
-    const int Fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (Fd < 0)
-        ThrowErrno(errno);
-    // A directory opens for reading; as a text file it is refused like any other denied access.
-    struct stat Info { };
-    if (::fstat(Fd, &Info) != 0 || S_ISDIR(Info.st_mode)) {
-        const int Error = S_ISDIR(Info.st_mode) ? EISDIR : errno;
-        ::close(Fd);
-        ThrowErrno(Error);
-    }
+    const int Fd = OpenPlainFile(FileName, O_RDONLY);
     if (!Buffer)
         Buffer = std::make_unique_for_overwrite<char[]>(BufferSize);
     Handle = Fd;
@@ -123,9 +138,7 @@ void TextFile::Reset()
 void TextFile::Rewrite()
 {
     PrepareOpen();
-    const int Fd = ::open(FileName.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (Fd < 0)
-        ThrowErrno(errno);
+    const int Fd = OpenPlainFile(FileName, O_WRONLY | O_CREAT);
     Handle = Fd;
     Mode = TMode::Writing;
     Output.clear();

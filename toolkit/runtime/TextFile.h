@@ -24,7 +24,8 @@ public:
     // Binds the name. A file still open is closed first, as the destructor closes it.
     void AssignFile(const std::string& Name);
 
-    // Opens the bound file for reading.
+    // Opens the bound file for reading. A name that leads to anything but a plain file (a folder,
+    // a FIFO, a socket, a device) fails at once as a denied access, here and in Rewrite.
     void Reset();
     // Opens the bound file for writing new content, creating it when it is missing. A file that
     // may not be written fails here, as a truncating open would. The old content stays until
