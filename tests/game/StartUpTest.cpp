@@ -17,6 +17,7 @@
 #include "Unit7.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -105,9 +106,11 @@ TEST_F(StartUpTest, TextsOfTheBaseReachTheLabelsAsTheyStand)
 
 // A start-up that cannot draw: one error box, the placeholders stay, and the game is over, so
 // nothing counts down and no click plays.
+enum class TBaseFile { Missing, Bytes, Fifo, Folder };
+
 struct StartUpFailureCase {
     const char* Name;
-    bool WithBase;
+    TBaseFile BaseFile;
     std::string Base;
     std::string Error;
 };
@@ -123,8 +126,19 @@ class StartUpFailureTest : public GameTest, public ::testing::WithParamInterface
 TEST_P(StartUpFailureTest, LeavesThePlaceholdersAndPlaysNothing)
 {
     std::filesystem::remove("base.txt");
-    if (GetParam().WithBase)
+    switch (GetParam().BaseFile) {
+    case TBaseFile::Missing:
+        break;
+    case TBaseFile::Bytes:
         WriteBytes("base.txt", GetParam().Base);
+        break;
+    case TBaseFile::Fifo:
+        ASSERT_EQ(mkfifo("base.txt", 0666), 0);
+        break;
+    case TBaseFile::Folder:
+        std::filesystem::create_directory("base.txt");
+        break;
+    }
 
     Start({});
 
@@ -154,9 +168,13 @@ TEST_P(StartUpFailureTest, LeavesThePlaceholdersAndPlaysNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bases, StartUpFailureTest,
-    ::testing::Values(StartUpFailureCase{"NoBase", false, "", "File not found."},
-        StartUpFailureCase{"SixteenLevels", true, SixteenLevels(), Utf8ToAnsi("уровней в файле 16")},
-        StartUpFailureCase{"EmptyBase", true, "", Utf8ToAnsi("файл пуст")}),
+    ::testing::Values(StartUpFailureCase{"NoBase", TBaseFile::Missing, "", "File not found."},
+        StartUpFailureCase{
+            "SixteenLevels", TBaseFile::Bytes, SixteenLevels(), Utf8ToAnsi("уровней в файле 16")},
+        StartUpFailureCase{"EmptyBase", TBaseFile::Bytes, "", Utf8ToAnsi("файл пуст")},
+        // Refused at once, as a folder is: a FIFO nobody writes to would block the open for good.
+        StartUpFailureCase{"BaseIsAFifo", TBaseFile::Fifo, "", "File access denied."},
+        StartUpFailureCase{"BaseIsAFolder", TBaseFile::Folder, "", "File access denied."}),
     [](const ::testing::TestParamInfo<StartUpFailureCase>& Info) { return std::string(Info.param.Name); });
 
 TEST_F(StartUpTest, NewGameAfterAStartWithoutBasePlaysOnceTheBaseIsThere)

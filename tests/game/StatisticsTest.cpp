@@ -11,7 +11,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -114,6 +116,45 @@ TEST_F(StatisticsTest, WithoutFileTheWindowReportsAndKeepsItsPlaceholders)
     WriteBytes("stat.txt", Counts({{1, "4"}}));
     EXPECT_EQ(ShownCounts(), (std::vector<std::string>{"4", "0", "0", "0"}));
 }
+
+// "stat.txt" that is not a plain file is refused at once, as a folder is, before the first load or
+// at the rewrite after it; a FIFO nobody writes to would block the open for good. The game goes
+// on as after any other error with the file: the count stays in memory, the file stays as it was.
+struct NotAPlainFileCase {
+    const char* Name;
+    bool LoadedFirst;
+    std::function<void()> Place;
+};
+
+class NotAPlainStatFileTest : public StatisticsTest,
+                              public ::testing::WithParamInterface<NotAPlainFileCase> { };
+
+TEST_P(NotAPlainStatFileTest, IsReportedAtOnceAndTheGameGoesOn)
+{
+    StartGame();
+    if (GetParam().LoadedFirst)
+        Form1->N3->Click();
+    std::filesystem::remove("stat.txt");
+    GetParam().Place();
+
+    EndGameAt(1);
+
+    EXPECT_EQ(Errors.Texts(), std::vector<std::string>{"File access denied."});
+    EXPECT_TRUE(Form2->Visible());
+    EXPECT_TRUE(Form1->GameOver);
+    const std::vector<std::string> Counted{"1", "0", "0", "0"};
+    const std::vector<std::string> Placeholders(4, "Label1");
+    EXPECT_EQ(ShownCounts(), GetParam().LoadedFirst ? Counted : Placeholders);
+    EXPECT_EQ(Errors.Texts().size(), GetParam().LoadedFirst ? 1U : 2U);
+    EXPECT_FALSE(std::filesystem::is_regular_file("stat.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, NotAPlainStatFileTest,
+    ::testing::Values(
+        NotAPlainFileCase{"FifoBeforeTheFirstLoad", false, [] { ASSERT_EQ(mkfifo("stat.txt", 0666), 0); }},
+        NotAPlainFileCase{"FifoAtTheRewrite", true, [] { ASSERT_EQ(mkfifo("stat.txt", 0666), 0); }},
+        NotAPlainFileCase{"FolderAtTheRewrite", true, [] { std::filesystem::create_directory("stat.txt"); }}),
+    [](const ::testing::TestParamInfo<NotAPlainFileCase>& Info) { return std::string(Info.param.Name); });
 
 TEST_F(StatisticsTest, TheWindowShowsTheCountsOfTheMomentItWasOpened)
 {

@@ -11,6 +11,8 @@
 #include "Unit1.h"
 
 #include <filesystem>
+#include <functional>
+#include <sys/stat.h>
 
 using StartUpTest = TrainerTest;
 
@@ -40,15 +42,27 @@ TEST_F(StartUpTest, ShowsLevelOneWithShuffledAnswersAndAnUntouchedDrill)
     EXPECT_EQ(ScriptedRandomLeft(), 0u);
 }
 
-TEST_F(StartUpTest, WithoutBaseReportsOnceKeepsPlaceholdersAndIgnoresAnswers)
+// A start-up without a base that can be read: a missing one, or a FIFO or a folder of that name,
+// which are refused at once instead of being waited on.
+struct UnreadableBaseCase {
+    const char* Name;
+    std::function<void()> Place;
+    std::string Error;
+};
+
+class UnreadableBaseTest : public TrainerTest, public ::testing::WithParamInterface<UnreadableBaseCase> { };
+
+TEST_P(UnreadableBaseTest, ReportsOnceKeepsPlaceholdersAndIgnoresAnswers)
 {
     std::filesystem::remove("base.txt");
+    GetParam().Place();
     Start({});
 
-    EXPECT_EQ(Errors.Texts(), std::vector<std::string>{"File not found."});
+    EXPECT_EQ(Errors.Texts(), std::vector<std::string>{GetParam().Error});
     EXPECT_EQ(Errors.Captions(), std::vector<std::string>{"Kvizora"});
     EXPECT_TRUE(Form1->Visible());
     // A base put in place afterwards changes nothing until the trainer is started again.
+    std::filesystem::remove_all("base.txt");
     WriteBytes("base.txt", SampleBase());
     for (int Index = 1; Index <= 4; ++Index)
         AnswerButtonOf(*Form1, Index)->Click();
@@ -65,3 +79,11 @@ TEST_F(StartUpTest, WithoutBaseReportsOnceKeepsPlaceholdersAndIgnoresAnswers)
     EXPECT_EQ(Form1->Label5->Caption(), "00:00:01");
     EXPECT_EQ(Errors.Texts().size(), 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Bases, UnreadableBaseTest,
+    ::testing::Values(UnreadableBaseCase{"NoBase", [] {}, "File not found."},
+        UnreadableBaseCase{
+            "BaseIsAFifo", [] { ASSERT_EQ(mkfifo("base.txt", 0666), 0); }, "File access denied."},
+        UnreadableBaseCase{
+            "BaseIsAFolder", [] { std::filesystem::create_directory("base.txt"); }, "File access denied."}),
+    [](const ::testing::TestParamInfo<UnreadableBaseCase>& Info) { return std::string(Info.param.Name); });
