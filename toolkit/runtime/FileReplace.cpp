@@ -63,13 +63,11 @@ bool SameFile(const struct stat& A, const struct stat& B)
     return A.st_dev == B.st_dev && A.st_ino == B.st_ino;
 }
 
-// True while Name in the folder is the file that Fd is open on.
-bool Names(int Folder, const std::string& Name, int Fd)
+// True while Name in the folder is the file File.
+bool Names(int Folder, const std::string& Name, const struct stat& File)
 {
     struct stat Named { };
-    struct stat Opened { };
-    return ::fstatat(Folder, Name.c_str(), &Named, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(Fd, &Opened) == 0
-        && SameFile(Named, Opened);
+    return ::fstatat(Folder, Name.c_str(), &Named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(Named, File);
 }
 
 // Writes all of Content from the descriptor's position; returns 0 or the error number.
@@ -149,11 +147,12 @@ bool ReplaceSafely(int Fd, const std::string& Name, const std::string& Content)
         return false;
     const std::string Base = Path.filename().string();
     const TDescriptor Folder(::open(Path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (Folder.Get() < 0 || !Names(Folder.Get(), Base, Fd))
+    if (Folder.Get() < 0 || !Names(Folder.Get(), Base, Old))
         return false;
 
     const TDescriptor Copy(::openat(Folder.Get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
-    if (Copy.Get() < 0 || !GiveOwnerAndMode(Copy.Get(), Old))
+    struct stat Made { };
+    if (Copy.Get() < 0 || !GiveOwnerAndMode(Copy.Get(), Old) || ::fstat(Copy.Get(), &Made) != 0)
         return false;
     int Failure = WriteAll(Copy.Get(), Content);
     if (Failure == 0 && ::fsync(Copy.Get()) != 0)
@@ -163,14 +162,16 @@ bool ReplaceSafely(int Fd, const std::string& Name, const std::string& Content)
     if (Failure != 0)
         ThrowErrno(Failure);
 
+    // From the link to the rename the copy has a name, which a run killed meanwhile leaves behind:
+    // nothing but the one check comes between them.
     const std::string Fresh = LinkUnderFreshName(Copy.Get(), Folder.Get(), Base);
     if (Fresh.empty())
         return false;
-    if (!Names(Folder.Get(), Fresh, Copy.Get()))
+    if (!Names(Folder.Get(), Fresh, Made))
         return false; // someone who may rename in the folder moved the copy away: it is theirs now
     if (::renameat(Folder.Get(), Fresh.c_str(), Folder.Get(), Base.c_str()) != 0) {
         // Also EBUSY or EXDEV for a file mounted on its own: the rewrite in place can reach it.
-        if (Names(Folder.Get(), Fresh, Copy.Get()))
+        if (Names(Folder.Get(), Fresh, Made))
             ::unlinkat(Folder.Get(), Fresh.c_str(), 0);
         return false;
     }
