@@ -138,7 +138,8 @@ void MeasureGivenFile(const fs::path& Given)
 {
     // Checked before the link is made, so that the error names the file as it was given.
     if (!fs::is_regular_file(Given))
-        throw std::runtime_error(Given.string() + ": no such file");
+        throw std::runtime_error(
+            Given.string() + (fs::exists(Given) ? ": not a plain file" : ": no such file"));
     // The programs read "base.txt"; a link of that name in a fresh folder points at the file.
     std::string Folder = (fs::temp_directory_path() / "kvizora-bench-XXXXXX").string();
     if (mkdtemp(Folder.data()) == nullptr)
