@@ -87,11 +87,11 @@ int WriteAll(int Fd, const std::string& Content)
     return 0;
 }
 
-// Gives the new copy the old file's owner, group and mode; false where it cannot have them all,
-// or carries extended attributes (a folder's default ACL) that the old file lacks.
-bool GiveOwnerAndMode(int Fd, const struct stat& Old)
+// Gives the new copy the old file's owner, group and mode, and reads its status into Made; false
+// where it cannot have them all, or carries extended attributes (a folder's default ACL) that the
+// old file lacks.
+bool GiveOwnerAndMode(int Fd, const struct stat& Old, struct stat& Made)
 {
-    struct stat Made { };
     if (::fstat(Fd, &Made) != 0)
         return false;
     if ((Made.st_uid != Old.st_uid || Made.st_gid != Old.st_gid) && ::fchown(Fd, Old.st_uid, Old.st_gid) != 0)
@@ -152,7 +152,7 @@ bool ReplaceSafely(int Fd, const std::string& Name, const std::string& Content)
 
     const TDescriptor Copy(::openat(Folder.Get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
     struct stat Made { };
-    if (Copy.Get() < 0 || !GiveOwnerAndMode(Copy.Get(), Old) || ::fstat(Copy.Get(), &Made) != 0)
+    if (Copy.Get() < 0 || !GiveOwnerAndMode(Copy.Get(), Old, Made))
         return false;
     int Failure = WriteAll(Copy.Get(), Content);
     if (Failure == 0 && ::fsync(Copy.Get()) != 0)
