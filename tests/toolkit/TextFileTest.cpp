@@ -995,16 +995,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextFileRewrittenTogether,
 struct FailedWriteCase {
     std::string Name;
     int Lines = 0;
+    bool HardLinked = false; // rewritten in place
 };
+
+void PrintTo(const FailedWriteCase& Case, std::ostream* Out)
+{
+    *Out << Case.Name;
+}
 
 class TextFileFailedWrite : public testing::TestWithParam<FailedWriteCase> { };
 
-// A write that fails part-way, of a short text or of one of megabytes, leaves the old file as it
-// was and no temporary file behind.
+// A write that would fail part-way, of a short text or of one of megabytes, in a new copy or in
+// place, leaves the old file as it was and no temporary file behind.
 TEST_P(TextFileFailedWrite, KeepsTheOldFile)
 {
     TempWorkDir Work;
     WriteBytes("stat.txt", "old\r\n");
+    if (GetParam().HardLinked)
+        fs::create_hard_link("stat.txt", "other.txt");
     TextFile File;
     File.AssignFile("stat.txt");
     File.Rewrite();
@@ -1016,12 +1024,16 @@ TEST_P(TextFileFailedWrite, KeepsTheOldFile)
     };
     EXPECT_EQ(IoErrorOf(WriteBeyondTheLimit), EFBIG);
     EXPECT_EQ(ReadBytes("stat.txt"), "old\r\n");
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"stat.txt"});
+    const std::vector<std::string> Entries = GetParam().HardLinked
+        ? std::vector<std::string>{"other.txt", "stat.txt"}
+        : std::vector<std::string>{"stat.txt"};
+    EXPECT_EQ(SortedEntries("."), Entries);
     EXPECT_THROW(File.Close(), EInOutError);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TextFileFailedWrite,
-    testing::Values(FailedWriteCase{"ShortText", 16}, FailedWriteCase{"LongText", 100000}),
+    testing::Values(FailedWriteCase{"ShortText", 16}, FailedWriteCase{"LongText", 100000},
+        FailedWriteCase{"ShortTextInPlace", 16, true}, FailedWriteCase{"LongTextInPlace", 100000, true}),
     [](const auto& Info) { return Info.param.Name; });
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <sys/file.h>
 #include <sys/random.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -197,6 +198,12 @@ bool LockForRewrite(int Fd)
 void RewriteInPlace(int Fd, const std::string& Content)
 {
     const auto Size = static_cast<off_t>(Content.size());
+    // A write past the process's file size limit would stop part-way, and room taken without
+    // changing the size is not held to that limit: refused before the old content is touched.
+    rlimit SizeLimit{};
+    if (::getrlimit(RLIMIT_FSIZE, &SizeLimit) == 0 && SizeLimit.rlim_cur != RLIM_INFINITY
+        && static_cast<rlim_t>(Size) > SizeLimit.rlim_cur)
+        ThrowErrno(EFBIG);
     // On a full disk this fails before the old content is touched. The file keeps its size, so
     // that no one reads it grown by zero bytes meanwhile.
     if (Size > 0 && ::fallocate(Fd, FALLOC_FL_KEEP_SIZE, 0, Size) != 0 && errno != EOPNOTSUPP
