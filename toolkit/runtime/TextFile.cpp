@@ -56,11 +56,11 @@ const char* PassLineEnds(const char* From, const char* End, int& Count)
     return At;
 }
 
-// Opens Name as a plain file, with O_CLOEXEC added to Flags. Whatever else the name leads to (a
-// folder, a FIFO, a socket, a device) is refused as a denied access, and never waited on: it is
-// looked at before the open, so that a device is not opened at all, and the open does not block,
-// so that a FIFO put in its place meanwhile is refused by the check of what was opened. O_NONBLOCK
-// changes nothing for a plain file.
+// Opens Name as a plain file. Whatever else the name leads to (a folder, a FIFO, a socket, a
+// device) is refused as a denied access, and never waited on: it is looked at before the open, so
+// that a device is not opened at all, and the open does not block, so that a FIFO put in its place
+// meanwhile is refused by the check of what was opened. O_NONBLOCK changes nothing for a plain
+// file, and O_NOCTTY keeps a terminal from becoming the program's.
 int OpenPlainFile(const std::string& Name, int Flags)
 {
     struct stat Info { };
