@@ -21,12 +21,14 @@ Cleanup() {
 trap Cleanup EXIT
 
 # Starts Xvfb on a free display and exports DISPLAY. A server that took a display number which
-# another server was just giving up may fail to listen on it; then a fresh server is started.
+# another server was just giving up may fail to listen on it; then a fresh server is started. The
+# server does not reset when its last client leaves (-noreset): while it resets it turns clients
+# away, and the program, started right after the check's xdotool has left, could meet that.
 StartDisplay() {
     local Number Server
     for _ in 1 2 3 4 5; do
         exec {DisplayFd}<> <(:)
-        Xvfb -displayfd "$DisplayFd" -screen 0 1280x1024x24 -nolisten tcp >"$Work/xvfb.log" 2>&1 &
+        Xvfb -displayfd "$DisplayFd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$Work/xvfb.log" 2>&1 &
         Server=$!
         Pids+=("$Server")
         if read -r -t 10 -u "$DisplayFd" Number; then
