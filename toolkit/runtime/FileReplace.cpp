@@ -59,16 +59,12 @@ constexpr int FreshNameTries = 8;
 constexpr int LockTries = 200;
 constexpr long LockPauseNanoseconds = 10'000'000;
 
-bool SameFile(const struct stat& A, const struct stat& B)
-{
-    return A.st_dev == B.st_dev && A.st_ino == B.st_ino;
-}
-
 // True while Name in the folder is the file File.
 bool Names(int Folder, const std::string& Name, const struct stat& File)
 {
     struct stat Named { };
-    return ::fstatat(Folder, Name.c_str(), &Named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(Named, File);
+    return ::fstatat(Folder, Name.c_str(), &Named, AT_SYMLINK_NOFOLLOW) == 0 && Named.st_dev == File.st_dev
+        && Named.st_ino == File.st_ino;
 }
 
 // Writes all of Content from the descriptor's position; returns 0 or the error number.
