@@ -4,6 +4,7 @@
 #include "Label.h"
 #include "MainMenu.h"
 #include "Random.h"
+#include "RowPrinting.h"
 #include "SpeedButton.h"
 #include "Timer.h"
 #include "Unit1.h"
@@ -100,6 +101,12 @@ struct SeventyFiveAtCase {
     const char* NextShown;
     bool Lost; // by the next tick
 };
+
+void PrintTo(const SeventyFiveAtCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name,
+        "at " + Printed(Row.Shown) + " -> " + Printed(Row.NextShown) + (Row.Lost ? ", lost" : ""));
+}
 
 class SeventyFivePercentTest : public CountdownTest,
                                public ::testing::WithParamInterface<SeventyFiveAtCase> { };

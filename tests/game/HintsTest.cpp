@@ -3,6 +3,7 @@
 #include "Button.h"
 #include "Label.h"
 #include "Random.h"
+#include "RowPrinting.h"
 #include "Unit1.h"
 #include "Unit4.h"
 
@@ -20,6 +21,13 @@ struct FiftyFiftyCase {
     std::vector<double> PickKeys;
     std::vector<int> Enabled;
 };
+
+void PrintTo(const FiftyFiftyCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name,
+        "shuffle " + Listed(Row.ShuffleKeys) + ", pick " + Listed(Row.PickKeys) + " -> enabled "
+            + Listed(Row.Enabled));
+}
 
 class FiftyFiftyTest : public GameTest, public ::testing::WithParamInterface<FiftyFiftyCase> { };
 
@@ -91,6 +99,12 @@ struct ChoiceCase {
     double Choice;
     bool NamesTheRightAnswer;
 };
+
+void PrintTo(const ChoiceCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name,
+        Printed(Row.Choice) + (Row.NamesTheRightAnswer ? " -> the right answer" : " -> a wrong answer"));
+}
 
 class SeventyFivePercentChoiceTest : public GameTest, public ::testing::WithParamInterface<ChoiceCase> { };
 

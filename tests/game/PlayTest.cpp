@@ -6,6 +6,7 @@
 #include "MainFormParts.h"
 #include "MainMenu.h"
 #include "Random.h"
+#include "RowPrinting.h"
 #include "SpeedButton.h"
 #include "Timer.h"
 #include "Unit1.h"
@@ -27,6 +28,11 @@ enum class TPass { RightAnswer, HundredPercent };
 std::string NameOf(TPass Pass)
 {
     return Pass == TPass::RightAnswer ? "RightAnswer" : "HundredPercent";
+}
+
+void PrintTo(TPass Pass, std::ostream* Out)
+{
+    *Out << NameOf(Pass);
 }
 
 class PassLevelTest : public GameTest, public ::testing::WithParamInterface<std::tuple<int, TPass>> { };
@@ -124,6 +130,11 @@ struct IdleHandlerCase {
     void (TForm1::*Handler)(TObject*);
 };
 
+void PrintTo(const IdleHandlerCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name);
+}
+
 class WhileGameOverTest : public GameTest, public ::testing::WithParamInterface<IdleHandlerCase> { };
 
 TEST_P(WhileGameOverTest, ChangesNothing)
@@ -182,6 +193,14 @@ struct EndingCase {
     const char* InFront;   // the active form
     const char* Countdown; // as it ends up
 };
+
+void PrintTo(const EndingCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name,
+        "level " + Printed(Row.Level) + (Row.Won ? ", won" : ", lost")
+            + (Row.RightAnswerShown ? ", right answer shown" : "") + ", " + Printed(Row.InFront)
+            + " in front, countdown " + Printed(Row.Countdown));
+}
 
 class CountdownDuringReportTest : public GameTest, public ::testing::WithParamInterface<EndingCase> { };
 

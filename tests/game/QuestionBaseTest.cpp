@@ -2,6 +2,7 @@
 #include "Ansi.h"
 #include "Random.h"
 #include "RandomScript.h"
+#include "RowPrinting.h"
 #include "SysUtils.h"
 #include "WorkDir.h"
 
@@ -55,6 +56,14 @@ struct ScanCase {
     TLevelStart Expected;
 };
 
+void PrintTo(const ScanCase& Row, std::ostream* Out)
+{
+    std::vector<int> Entries;
+    for (int Index = 1; Index <= 16; ++Index)
+        Entries.push_back(Row.Expected[Index]);
+    PrintRow(Out, Row.Name, Printed(Row.Bytes) + " -> " + Listed(Entries));
+}
+
 class LevelScan : public testing::TestWithParam<ScanCase> { };
 
 TEST_P(LevelScan, FindsWhereEachLevelBegins)
@@ -88,6 +97,11 @@ struct BadBaseCase {
     std::string Bytes;
     std::string Message;
 };
+
+void PrintTo(const BadBaseCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name, Printed(Row.Bytes) + " -> " + Printed(Row.Message));
+}
 
 class LevelScanOfABadBase : public testing::TestWithParam<BadBaseCase> { };
 
@@ -277,6 +291,11 @@ struct ShuffleCase {
     std::vector<double> Keys;
     std::vector<std::string> Order;
 };
+
+void PrintTo(const ShuffleCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name, Listed(Row.Keys) + " -> " + Listed(Row.Order));
+}
 
 class AnswerShuffle : public testing::TestWithParam<ShuffleCase> { };
 

@@ -9,6 +9,7 @@
 #include "MainFormParts.h"
 #include "MainMenu.h"
 #include "Random.h"
+#include "RowPrinting.h"
 #include "SpeedButton.h"
 #include "Timer.h"
 #include "Unit1.h"
@@ -114,6 +115,16 @@ struct StartUpFailureCase {
     std::string Base;
     std::string Error;
 };
+
+void PrintTo(const StartUpFailureCase& Row, std::ostream* Out)
+{
+    constexpr const char* Files[]
+        = {"no base", "base", "base is a FIFO", "base is a folder"}; // in TBaseFile's order
+    PrintRow(Out, Row.Name,
+        Files[static_cast<int>(Row.BaseFile)]
+            + (Row.BaseFile == TBaseFile::Bytes ? " " + Printed(Row.Base) : "") + " -> "
+            + Printed(Row.Error));
+}
 
 std::string SixteenLevels()
 {

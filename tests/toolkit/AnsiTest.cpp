@@ -1,4 +1,5 @@
 #include "Ansi.h"
+#include "RowPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,11 @@ struct AnsiCase {
     std::string Ansi;
     std::string Utf8;
 };
+
+void PrintTo(const AnsiCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name, Printed(Row.Ansi) + " <-> " + Printed(Row.Utf8));
+}
 
 class AnsiText : public testing::TestWithParam<AnsiCase> { };
 

@@ -6,6 +6,7 @@
 #include "Colors.h"
 #include "MainMenu.h"
 #include "Memo.h"
+#include "RowPrinting.h"
 #include "SpeedButton.h"
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -171,7 +173,7 @@ struct TabCase {
 
 void PrintTo(const TabCase& Row, std::ostream* Out)
 {
-    *Out << Row.Name;
+    PrintRow(Out, Row.Name, Printed(Row.Layout) + " tabs " + Listed(Row.Order));
 }
 
 class RealTabOrderTest : public ToolkitTest, public ::testing::WithParamInterface<TabCase> { };
@@ -207,7 +209,9 @@ struct KeyCase {
 
 void PrintTo(const KeyCase& Row, std::ostream* Out)
 {
-    *Out << Row.Name;
+    PrintRow(Out, Row.Name,
+        QKeySequence(Row.Key).toString().toStdString() + " on " + Printed(Row.Focus) + " -> "
+            + Listed(Row.Calls));
 }
 
 class ControlsKeyTest : public ControlsTest, public ::testing::WithParamInterface<KeyCase> { };
@@ -261,7 +265,9 @@ struct HintCase {
 
 void PrintTo(const HintCase& Row, std::ostream* Out)
 {
-    *Out << Row.Name;
+    PrintRow(Out, Row.Name,
+        std::string(Row.ProgramActive ? "the program active" : "another program active")
+            + (Row.Shown ? " -> hint shown" : " -> no hint"));
 }
 
 class PopUpHintTest : public ControlsTest, public ::testing::WithParamInterface<HintCase> { };

@@ -1,6 +1,7 @@
 // The error report: the text rule, the caption, and the modal box with its own event loop.
 #include "ToolkitFixture.h"
 
+#include "RowPrinting.h"
 #include "SysUtils.h"
 
 #include <QAbstractButton>
@@ -23,7 +24,7 @@ struct ReportCase {
 
 void PrintTo(const ReportCase& Row, std::ostream* Out)
 {
-    *Out << Row.Name;
+    PrintRow(Out, Row.Name, Printed(Row.Message) + " -> " + Printed(Row.Text));
 }
 
 class ErrorReportTest : public ToolkitTest, public ::testing::WithParamInterface<ReportCase> { };

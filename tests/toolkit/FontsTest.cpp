@@ -1,4 +1,5 @@
 #include "Fonts.h"
+#include "RowPrinting.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -22,7 +23,9 @@ struct FitCase {
 
 void PrintTo(const FitCase& Case, std::ostream* Out)
 {
-    *Out << Case.Name;
+    PrintRow(Out, Case.Name,
+        Printed(Case.Text) + ", height " + Printed(Case.Height) + (Case.Bold ? ", bold" : "") + ", width "
+            + Printed(Case.Width));
 }
 
 class SubstituteFontFits : public testing::TestWithParam<FitCase> { };

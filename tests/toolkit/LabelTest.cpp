@@ -4,6 +4,7 @@
 #include "Ansi.h"
 #include "Colors.h"
 #include "Label.h"
+#include "RowPrinting.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include <ostream>
+#include <vector>
 
 namespace {
 
@@ -62,7 +64,8 @@ struct PrefixCase {
 
 void PrintTo(const PrefixCase& Row, std::ostream* Out)
 {
-    *Out << Row.Name;
+    PrintRow(Out, Row.Name,
+        Printed(Row.Caption) + " -> " + Printed(Row.Plain) + (Row.Underlined ? ", underlined" : ""));
 }
 
 class LabelPrefixTest : public LabelTest, public ::testing::WithParamInterface<PrefixCase> { };
@@ -107,7 +110,13 @@ struct SizeCase {
 
 void PrintTo(const SizeCase& Row, std::ostream* Out)
 {
-    *Out << Row.Name;
+    const QRect& Place = Row.Before;
+    PrintRow(Out, Row.Name,
+        Printed(Row.Label)
+            + (Row.FixedSize
+                    ? " stays at " + Listed(std::vector{Place.x(), Place.y(), Place.width(), Place.height()})
+                    : Row.KeepsRight ? " keeps its right edge"
+                                     : " keeps its left edge"));
 }
 
 class LabelSizeTest : public LabelTest, public ::testing::WithParamInterface<SizeCase> { };

@@ -8,6 +8,7 @@
 #include "Label.h"
 #include "MainMenu.h"
 #include "Memo.h"
+#include "RowPrinting.h"
 #include "SpeedButton.h"
 #include "SysUtils.h"
 #include "Timer.h"
@@ -24,6 +25,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <vector>
 
 using ::testing::HasSubstr;
 
@@ -40,7 +42,11 @@ struct RealLayout {
 
 void PrintTo(const RealLayout& Row, std::ostream* Out)
 {
-    *Out << Row.Layout;
+    const QSize& Client = Row.ClientSize;
+    PrintRow(Out, Row.Name,
+        Printed(Row.Layout) + " " + Printed(Row.FormName) + ", client "
+            + Listed(std::vector{Client.width(), Client.height()}) + ", components " + Printed(Row.Components)
+            + (Row.Scrolls ? ", scrolls" : ""));
 }
 
 class RealLayoutTest : public ToolkitTest, public ::testing::WithParamInterface<RealLayout> { };
@@ -130,7 +136,10 @@ struct BrokenLayout {
 
 void PrintTo(const BrokenLayout& Row, std::ostream* Out)
 {
-    *Out << Row.Layout;
+    PrintRow(Out, Row.Name,
+        Printed(Row.Layout) + (Row.Unpublished.empty() ? "" : ", unpublished " + Listed(Row.Unpublished))
+            + (Row.ExtraPublished.empty() ? "" : ", also published " + Printed(Row.ExtraPublished)) + " -> "
+            + Printed(Row.Message));
 }
 
 class BrokenLayoutTest : public ToolkitTest, public ::testing::WithParamInterface<BrokenLayout> { };

@@ -1,5 +1,6 @@
 #include "Glyph.h"
 #include "Jpeg.h"
+#include "RowPrinting.h"
 #include "SysUtils.h"
 
 #include <QByteArray>
@@ -62,7 +63,8 @@ struct BrokenCase {
 
 void PrintTo(const BrokenCase& Case, std::ostream* Out)
 {
-    *Out << Case.Name;
+    PrintRow(Out, Case.Name,
+        std::to_string(Case.Bytes.size()) + " bytes" + (Case.HeaderReadable ? ", header readable" : ""));
 }
 
 class BrokenJpeg : public testing::TestWithParam<BrokenCase> { };

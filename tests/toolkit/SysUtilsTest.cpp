@@ -1,4 +1,5 @@
 #include "SysUtils.h"
+#include "RowPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,11 @@ struct ConvertCase {
     std::string Text;
     int Value = 0;
 };
+
+void PrintTo(const ConvertCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name, Printed(Row.Text) + " -> " + Printed(Row.Value));
+}
 
 class StrToIntAccepts : public testing::TestWithParam<ConvertCase> { };
 
@@ -36,6 +42,11 @@ struct RejectCase {
     std::string Name;
     std::string Text;
 };
+
+void PrintTo(const RejectCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name, Printed(Row.Text));
+}
 
 class StrToIntRejects : public testing::TestWithParam<RejectCase> { };
 

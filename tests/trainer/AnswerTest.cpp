@@ -5,6 +5,7 @@
 #include "MainFormParts.h"
 #include "Memo.h"
 #include "Random.h"
+#include "RowPrinting.h"
 #include "SpeedButton.h"
 #include "Timer.h"
 #include "Unit1.h"
@@ -34,6 +35,15 @@ struct AnswerCase {
     bool NewDraw;
     int NextLevel;
 };
+
+void PrintTo(const AnswerCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name,
+        std::string(Row.Right ? "right" : "wrong") + (Row.Ticked ? ", ticked" : ", unticked") + ", level "
+            + Printed(Row.Level) + " -> " + Printed(Row.Mark) + ", counter " + Printed(Row.Counter)
+            + ", red up to " + Printed(Row.RedUpTo) + (Row.NewDraw ? ", new draw" : "") + ", next level "
+            + Printed(Row.NextLevel));
+}
 
 class AnswerAtLevelTest : public TrainerTest, public ::testing::WithParamInterface<AnswerCase> { };
 
@@ -113,6 +123,12 @@ struct JudgeCase {
     const char* Counter;
 };
 
+void PrintTo(const JudgeCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name,
+        "button " + Printed(Row.Button) + " -> " + Printed(Row.Mark) + ", counter " + Printed(Row.Counter));
+}
+
 class JudgeTest : public TrainerTest, public ::testing::WithParamInterface<JudgeCase> { };
 
 TEST_P(JudgeTest, ComparesTheWholeTextNotThePlace)
@@ -138,6 +154,11 @@ struct CounterCase {
     const char* Before;
     const char* After;
 };
+
+void PrintTo(const CounterCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name, Printed(Row.Before) + " -> " + Printed(Row.After));
+}
 
 class CounterTest : public TrainerTest, public ::testing::WithParamInterface<CounterCase> { };
 

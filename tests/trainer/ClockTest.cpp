@@ -1,6 +1,7 @@
 #include "TrainerFixture.h"
 
 #include "Label.h"
+#include "RowPrinting.h"
 #include "Timer.h"
 #include "Unit1.h"
 
@@ -11,6 +12,11 @@ struct ClockCase {
     int Ticks;
     const char* Shows;
 };
+
+void PrintTo(const ClockCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name, "ticks " + Printed(Row.Ticks) + " -> " + Printed(Row.Shows));
+}
 
 class ClockTest : public TrainerTest, public ::testing::WithParamInterface<ClockCase> { };
 

@@ -6,6 +6,7 @@
 #include "MainFormParts.h"
 #include "Memo.h"
 #include "Random.h"
+#include "RowPrinting.h"
 #include "SpeedButton.h"
 #include "Timer.h"
 #include "Unit1.h"
@@ -49,6 +50,12 @@ struct UnreadableBaseCase {
     std::function<void()> Place;
     std::string Error;
 };
+
+// Place is code, which prints nothing.
+void PrintTo(const UnreadableBaseCase& Row, std::ostream* Out)
+{
+    PrintRow(Out, Row.Name, Printed(Row.Error));
+}
 
 class UnreadableBaseTest : public TrainerTest, public ::testing::WithParamInterface<UnreadableBaseCase> { };
 
