@@ -4,16 +4,23 @@
 #include "MainMenu.h"
 #include "Random.h"
 #include "ResourceLimit.h"
+#include "RowPrinting.h"
 #include "SpeedButton.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit6.h"
 
+#include "Statistics.h"
+#include "SysUtils.h"
+
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -48,6 +55,13 @@ struct StatCase {
     std::optional<std::string> After;
     std::string Error;
 };
+
+void PrintTo(const StatCase& Case, std::ostream* Out)
+{
+    PrintRow(Out, Case.Name,
+        "game ends at " + Printed(Case.GameEnd)
+            + (Case.Error.empty() ? "" : ", error " + Printed(Case.Error)));
+}
 
 const std::string OddLines = Counts({{2, "abc"}, {5, "  7"}});
 
@@ -125,6 +139,11 @@ struct NotAPlainFileCase {
     bool LoadedFirst;
     std::function<void()> Place;
 };
+
+void PrintTo(const NotAPlainFileCase& Case, std::ostream* Out)
+{
+    PrintRow(Out, Case.Name, Case.LoadedFirst ? "loaded first" : "");
+}
 
 class NotAPlainStatFileTest : public StatisticsTest,
                               public ::testing::WithParamInterface<NotAPlainFileCase> { };
@@ -261,5 +280,80 @@ TEST_F(StatisticsTest, AFailedRewriteKeepsTheOldFile)
         std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
             | std::filesystem::perms::group_read);
 }
+
+TEST_F(StatisticsTest, AnotherUsersLinkAtTheFileIsRefusedAndWhatItLeadsToIsKept)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs a link of another user's, so root";
+    // A file of the player's that reads as counts, so that the game reads it and counts on.
+    const std::string Victim = Counts({{1, "5"}});
+    WriteBytes("victim.txt", Victim);
+    std::filesystem::remove("stat.txt");
+    std::filesystem::create_symlink("victim.txt", "stat.txt");
+    // Someone else's link in the player's folder; followed for writing, it could send the counts
+    // into any file of the player's.
+    if (lchown("stat.txt", 4242, 4242) != 0)
+        GTEST_SKIP() << "files cannot be given to another user here";
+    StartGame();
+
+    EndGameAt(1);
+
+    EXPECT_EQ(Errors.Texts(), std::vector<std::string>{"File access denied."});
+    EXPECT_TRUE(Form2->Visible());
+    EXPECT_TRUE(Form1->GameOver);
+    EXPECT_EQ(ReadBytes("victim.txt"), Victim);
+    EXPECT_TRUE(std::filesystem::is_symlink("stat.txt"));
+}
+
+// Content over the file size limit is refused before anything is written, whether the count
+// writes a new copy of the file or rewrites it in place, so the signal that a write past the limit
+// raises, which ends a program, never comes. The count runs in a child with that signal's default
+// action and ends with the count's I/O error code.
+struct SizeLimitCase {
+    const char* Name;
+    bool HardLinked; // rewritten in place
+};
+
+void PrintTo(const SizeLimitCase& Case, std::ostream* Out)
+{
+    PrintRow(Out, Case.Name, Case.HardLinked ? "in place" : "new copy");
+}
+
+class CountOverTheSizeLimitTest : public ::testing::TestWithParam<SizeLimitCase> {
+protected:
+    TempWorkDir Work;
+};
+
+TEST_P(CountOverTheSizeLimitTest, FailsWithIoError27AndKeepsTheFile)
+{
+    const std::string Before = Counts({{1, "123456"}});
+    WriteBytes("stat.txt", Before);
+    if (GetParam().HardLinked)
+        std::filesystem::create_hard_link("stat.txt", "other.txt");
+    const pid_t Child = fork();
+    if (Child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit Limit{10, RLIM_INFINITY};
+        TStats Stats;
+        try {
+            LoadStatistics(Stats);
+            setrlimit(RLIMIT_FSIZE, &Limit);
+            CountGame(Stats, 1);
+        } catch (const EInOutError& Error) {
+            _exit(Error.ErrorCode());
+        }
+        _exit(0);
+    }
+    int Status = 0;
+    ASSERT_EQ(waitpid(Child, &Status, 0), Child);
+    ASSERT_TRUE(WIFEXITED(Status)) << "ended by signal " << WTERMSIG(Status);
+    EXPECT_EQ(WEXITSTATUS(Status), 27);
+    EXPECT_EQ(ReadBytes("stat.txt"), Before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), GetParam().HardLinked ? 2 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, CountOverTheSizeLimitTest,
+    ::testing::Values(SizeLimitCase{"NewCopy", false}, SizeLimitCase{"InPlace", true}),
+    [](const ::testing::TestParamInfo<SizeLimitCase>& Info) { return std::string(Info.param.Name); });
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "TextFile.h"
 #include "FileReplace.h"
 #include "ResourceLimit.h"
+#include "RowPrinting.h"
 #include "SysUtils.h"
 #include "WorkDir.h"
 
@@ -15,6 +16,7 @@
 #include <grp.h>
 #include <sched.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -86,6 +88,14 @@ LineCase SplitLineEnds()
         Case.Lines.push_back(Line);
     }
     return Case;
+}
+
+void PrintTo(const LineCase& Case, std::ostream* Out)
+{
+    // Rows of megabytes show their size, not their bytes.
+    PrintRow(Out, Case.Name,
+        Case.Bytes.size() > 64 ? std::to_string(Case.Bytes.size()) + " bytes"
+                               : Printed(Case.Bytes) + " -> " + Listed(Case.Lines));
 }
 
 class TextFileLines : public testing::TestWithParam<LineCase> { };
@@ -179,6 +189,11 @@ struct ErrnoCase {
     int Code = 0;
 };
 
+void PrintTo(const ErrnoCase& Case, std::ostream* Out)
+{
+    PrintRow(Out, Case.Name, "errno " + Printed(Case.Errno) + " -> " + Printed(Case.Code));
+}
+
 class IoErrorCodes : public testing::TestWithParam<ErrnoCase> { };
 
 TEST_P(IoErrorCodes, SystemErrorsMapOntoRuntimeCodes)
@@ -205,7 +220,9 @@ struct OpenCase {
 
 void PrintTo(const OpenCase& Case, std::ostream* Out)
 {
-    *Out << Case.Name;
+    PrintRow(Out, Case.Name,
+        Printed(Case.Path) + (Case.ForWriting ? " for writing" : " for reading") + " -> "
+            + Printed(Case.Code));
 }
 
 class TextFileOpenErrors : public testing::TestWithParam<OpenCase> { };
@@ -306,6 +323,11 @@ struct MisuseCase {
     FileStep Call;
     int Code = 0;
 };
+
+void PrintTo(const MisuseCase& Case, std::ostream* Out)
+{
+    PrintRow(Out, Case.Name, "code " + Printed(Case.Code));
+}
 
 class TextFileMisuse : public testing::TestWithParam<MisuseCase> { };
 
@@ -542,7 +564,7 @@ void SharedFolder(const std::string& Name, uid_t Owner, mode_t Mode)
 
 void PrintTo(const ReplaceCase& Case, std::ostream* Out)
 {
-    *Out << Case.Name;
+    PrintRow(Out, Case.Name, Printed(Case.File) + " -> " + Printed(Case.Code));
 }
 
 // The file that a row replaces or puts somewhere, to tell it from another one afterwards.
@@ -678,6 +700,19 @@ std::vector<ReplaceCase> PlantedCases()
     return Cases;
 }
 
+int RewriteAs(TWriter Writer, const std::string& File)
+{
+    switch (Writer) {
+    case TWriter::GroupMember:
+        return RewriteAsGroupMember(File);
+    case TWriter::SelfWithAFileMountedOnStat:
+        return RewriteWithAFileMountedOnStat(File);
+    case TWriter::Self:
+        break;
+    }
+    return RewriteWith(File);
+}
+
 class TextFileReplace : public testing::TestWithParam<ReplaceCase> {
 protected:
     void SetUp() override
@@ -692,43 +727,35 @@ protected:
             umount2("disk", MNT_DETACH);
     }
 
+    // Prepares the row, rewrites its file as its writer and checks the outcome.
+    static void Run(const ReplaceCase& Case)
+    {
+        if (Case.NeedsRoot && geteuid() != 0)
+            GTEST_SKIP() << "needs other users' files or a file system of its own, so root";
+        if (Case.NeedsRoot) {
+            // A root whose user namespace holds no other user cannot give files away.
+            WriteBytes("probe", "");
+            const bool GivenAway = chown("probe", OwnerId, OwnerId) == 0;
+            fs::remove("probe");
+            if (!GivenAway)
+                GTEST_SKIP() << "files cannot be given to another user here";
+        }
+        Case.Prepare();
+        if (testing::Test::IsSkipped() || testing::Test::HasFatalFailure())
+            return;
+        const int Code = RewriteAs(Case.Writer, Case.File);
+        if (Code == CannotSetUp)
+            GTEST_SKIP() << "another user's ids cannot be taken or a file mounted here";
+        EXPECT_EQ(Code, Case.Code);
+        Case.Check();
+    }
+
     TempWorkDir Work;
 };
 
-int RewriteAs(TWriter Writer, const std::string& File)
-{
-    switch (Writer) {
-    case TWriter::GroupMember:
-        return RewriteAsGroupMember(File);
-    case TWriter::SelfWithAFileMountedOnStat:
-        return RewriteWithAFileMountedOnStat(File);
-    case TWriter::Self:
-        break;
-    }
-    return RewriteWith(File);
-}
-
 TEST_P(TextFileReplace, KeepsWhatARewriteInPlaceKeepsAndSavesWhereItCould)
 {
-    const ReplaceCase& Case = GetParam();
-    if (Case.NeedsRoot && geteuid() != 0)
-        GTEST_SKIP() << "needs other users' files or a file system of its own, so root";
-    if (Case.NeedsRoot) {
-        // A root whose user namespace holds no other user cannot give files away.
-        WriteBytes("probe", "");
-        const bool GivenAway = chown("probe", OwnerId, OwnerId) == 0;
-        fs::remove("probe");
-        if (!GivenAway)
-            GTEST_SKIP() << "files cannot be given to another user here";
-    }
-    Case.Prepare();
-    if (testing::Test::IsSkipped() || testing::Test::HasFatalFailure())
-        return;
-    const int Code = RewriteAs(Case.Writer, Case.File);
-    if (Code == CannotSetUp)
-        GTEST_SKIP() << "another user's ids cannot be taken or a file mounted here";
-    EXPECT_EQ(Code, Case.Code);
-    Case.Check();
+    Run(GetParam());
 }
 
 std::vector<ReplaceCase> ReplaceCases()
@@ -865,6 +892,187 @@ std::vector<ReplaceCase> ReplaceCases()
 INSTANTIATE_TEST_SUITE_P(Cases, TextFileReplace, testing::ValuesIn(ReplaceCases()),
     [](const auto& Info) { return Info.param.Name; });
 
+// A symbolic link is followed for writing only where the writer or the owner of the folder that
+// holds it made it, at every step of the way. The rows work in "shared", a group folder of the
+// owner's (2775), where the player (WriterId) and another member of the group may both make
+// names, and "private", the player's own folder with "victim.txt", a file of the player's. The
+// player rewrites "shared/stat.txt"; a refused link leaves both folders as they were.
+constexpr uid_t OtherMemberId = 4243;
+
+void GroupFolderAndPrivateFolder()
+{
+    SharedFolder("shared", OwnerId, 02775);
+    fs::create_directory("private");
+    ASSERT_EQ(chown("private", WriterId, WriterId), 0);
+    ASSERT_EQ(chmod("private", 0700), 0);
+    WriteBytes("private/victim.txt", "victim\r\n");
+    ASSERT_EQ(chown("private/victim.txt", WriterId, WriterId), 0);
+    ASSERT_EQ(chmod("private/victim.txt", 0600), 0);
+}
+
+// The player's own statistics in the private folder.
+void PlayersFile()
+{
+    WriteBytes("private/stat.txt", "old\r\n");
+    ASSERT_EQ(chown("private/stat.txt", WriterId, WriterId), 0);
+    ASSERT_EQ(chmod("private/stat.txt", 0640), 0);
+}
+
+void LinkOwned(const std::string& Target, const std::string& Name, uid_t Owner)
+{
+    fs::create_symlink(Target, Name);
+    ASSERT_EQ(lchown(Name.c_str(), Owner, OwnerId), 0) << Name;
+}
+
+std::string InWorkDir(const std::string& Name)
+{
+    return (fs::current_path() / Name).string();
+}
+
+ReplaceCase RefusedLink(const std::string& Name, const std::function<void()>& Links,
+    const std::vector<std::string>& SharedEntries)
+{
+    return {Name, TWriter::GroupMember, true, "shared/stat.txt",
+        [Links] {
+            GroupFolderAndPrivateFolder();
+            Links();
+        },
+        5,
+        [SharedEntries] {
+            EXPECT_EQ(ReadBytes("private/victim.txt"), "victim\r\n");
+            EXPECT_EQ(InfoOf("private/victim.txt").st_mode & 07777, 0600u);
+            EXPECT_EQ(SortedEntries("private"), std::vector<std::string>{"victim.txt"});
+            EXPECT_EQ(SortedEntries("shared"), SharedEntries);
+            EXPECT_TRUE(fs::is_symlink("shared/stat.txt"));
+        }};
+}
+
+ReplaceCase CountedInThePlayersFile(const std::string& Name, const std::function<void()>& Links)
+{
+    return {Name, TWriter::GroupMember, true, "shared/stat.txt",
+        [Links] {
+            GroupFolderAndPrivateFolder();
+            PlayersFile();
+            Links();
+        },
+        0,
+        [] {
+            EXPECT_TRUE(fs::is_symlink("shared/stat.txt"));
+            EXPECT_EQ(ReadBytes("private/stat.txt"), "new\r\n");
+            EXPECT_EQ(InfoOf("private/stat.txt").st_uid, WriterId);
+            EXPECT_EQ(InfoOf("private/stat.txt").st_mode & 07777, 0640u);
+            EXPECT_EQ(SortedEntries("private"), (std::vector<std::string>{"stat.txt", "victim.txt"}));
+            EXPECT_EQ(ReadBytes("private/victim.txt"), "victim\r\n");
+        }};
+}
+
+class TextFileLinks : public TextFileReplace { };
+
+TEST_P(TextFileLinks, AreFollowedOnlyWhereTheWriterOrTheFolderOwnerMadeThem)
+{
+    Run(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TextFileLinks,
+    testing::Values(RefusedLink("AnotherMembersLinkToThePlayersFileIsRefused",
+                        [] { LinkOwned(InWorkDir("private/victim.txt"), "shared/stat.txt", OtherMemberId); },
+                        {"stat.txt"}),
+        RefusedLink("AnotherMembersLinkToANameNotYetMadeIsRefused",
+            [] { LinkOwned(InWorkDir("private/new.txt"), "shared/stat.txt", OtherMemberId); }, {"stat.txt"}),
+        RefusedLink("AnotherMembersLinkInThePlayersChainIsRefused",
+            [] {
+                LinkOwned("hop", "shared/stat.txt", WriterId);
+                LinkOwned(InWorkDir("private/victim.txt"), "shared/hop", OtherMemberId);
+            },
+            {"hop", "stat.txt"}),
+        RefusedLink("AnotherMembersFolderLinkInTheTargetIsRefused",
+            [] {
+                LinkOwned("way/victim.txt", "shared/stat.txt", WriterId);
+                LinkOwned(InWorkDir("private"), "shared/way", OtherMemberId);
+            },
+            {"stat.txt", "way"}),
+        CountedInThePlayersFile("PlayersOwnLinkToAFileInAnotherFolderIsCounted",
+            [] { LinkOwned(InWorkDir("private/stat.txt"), "shared/stat.txt", WriterId); }),
+        CountedInThePlayersFile("PlayersChainOfLinksIsCounted",
+            [] {
+                LinkOwned("hop", "shared/stat.txt", WriterId);
+                LinkOwned(InWorkDir("private/stat.txt"), "shared/hop", WriterId);
+            }),
+        ReplaceCase{"FolderOwnersLinkIsCounted", TWriter::GroupMember, true, "shared/stat.txt",
+            [] {
+                GroupFolderAndPrivateFolder();
+                SharedFolder("shared/counts", OwnerId, 02775);
+                WriteOwned("shared/counts/stat.txt", OwnerId, 0664);
+                LinkOwned("counts/stat.txt", "shared/stat.txt", OwnerId);
+            },
+            0,
+            [] {
+                EXPECT_TRUE(fs::is_symlink("shared/stat.txt"));
+                EXPECT_EQ(ReadBytes("shared/counts/stat.txt"), "new\r\n");
+                EXPECT_EQ(InfoOf("shared/counts/stat.txt").st_uid, OwnerId);
+                EXPECT_EQ(InfoOf("shared/counts/stat.txt").st_mode & 07777, 0664u);
+                EXPECT_EQ(SortedEntries("shared/counts"), std::vector<std::string>{"stat.txt"});
+            }}),
+    [](const auto& Info) { return Info.param.Name; });
+
+// Rewrites in place take turns through a lock on the file, which anyone who may read the file can
+// take. Held for longer than the rewrite waits, it makes the rewrite fail with the file as it was;
+// let go, the same rewrite goes through. The pauses between the tries are counted, not waited.
+class TextFileLockTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Pauses = 0;
+        LetGoAt = 0;
+        SystemPause = SetLockPause(CountPause);
+        // A file with a second name is rewritten in place.
+        WriteBytes("stat.txt", "old\r\n");
+        fs::create_hard_link("stat.txt", "other.txt");
+        Holder = open("stat.txt", O_RDONLY);
+        ASSERT_GE(Holder, 0);
+        ASSERT_EQ(flock(Holder, LOCK_SH), 0);
+    }
+    void TearDown() override
+    {
+        SetLockPause(SystemPause);
+        close(Holder);
+    }
+
+    static void CountPause()
+    {
+        if (++Pauses == LetGoAt)
+            flock(Holder, LOCK_UN);
+    }
+
+    static inline int Pauses = 0;
+    static inline int LetGoAt = 0; // the pause after which the holder lets the lock go; 0: never
+    static inline int Holder = -1;
+    TLockPause SystemPause = nullptr;
+    TempWorkDir Work;
+};
+
+TEST_F(TextFileLockTest, ALockHeldForGoodFailsTheRewriteInPlaceAndKeepsTheFile)
+{
+    EXPECT_EQ(RewriteWith("stat.txt"), EWOULDBLOCK);
+    EXPECT_EQ(ReadBytes("stat.txt"), "old\r\n");
+    EXPECT_EQ(InfoOf("stat.txt").st_nlink, 2u);
+    // The wait is bounded: pauses of 10 ms for about 2 s.
+    EXPECT_GT(Pauses, 0);
+    EXPECT_LE(Pauses, 300);
+
+    ASSERT_EQ(flock(Holder, LOCK_UN), 0);
+    EXPECT_EQ(RewriteWith("stat.txt"), 0);
+    EXPECT_EQ(ReadBytes("other.txt"), "new\r\n");
+}
+
+TEST_F(TextFileLockTest, ALockLetGoDuringTheWaitIsTakenAndTheRewriteGoesThrough)
+{
+    LetGoAt = 3;
+    EXPECT_EQ(RewriteWith("stat.txt"), 0);
+    EXPECT_EQ(Pauses, 3);
+    EXPECT_EQ(ReadBytes("other.txt"), "new\r\n");
+}
+
 // Two programs rewriting one file again and again at the same moment, each with content of its
 // own length: after every round the file holds the whole content of one of them, keeps its owner,
 // group and mode, and has nothing beside it; neither program saw an error. The rows with two users
@@ -879,7 +1087,7 @@ struct TogetherCase {
 
 void PrintTo(const TogetherCase& Case, std::ostream* Out)
 {
-    *Out << Case.Name;
+    PrintRow(Out, Case.Name, Printed(Case.File) + (Case.TwoUsers ? ", two users" : ", one user"));
 }
 
 constexpr int Rounds = 10;
@@ -1000,7 +1208,8 @@ struct FailedWriteCase {
 
 void PrintTo(const FailedWriteCase& Case, std::ostream* Out)
 {
-    *Out << Case.Name;
+    PrintRow(
+        Out, Case.Name, Printed(Case.Lines) + " lines" + (Case.HardLinked ? ", in place" : ", new copy"));
 }
 
 class TextFileFailedWrite : public testing::TestWithParam<FailedWriteCase> { };

@@ -1,12 +1,12 @@
 #include "FileReplace.h"
 
+#include "Descriptor.h"
 #include "TextFile.h"
 
 #include <array>
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/resource.h>
@@ -15,26 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-// A descriptor that is closed when it goes out of scope.
-class TDescriptor {
-public:
-    explicit TDescriptor(int Opened)
-        : Fd(Opened)
-    { }
-    ~TDescriptor()
-    {
-        if (Fd >= 0)
-            ::close(Fd);
-    }
-    TDescriptor(const TDescriptor&) = delete;
-    TDescriptor& operator=(const TDescriptor&) = delete;
-
-    int Get() const { return Fd; }
-
-private:
-    int Fd = -1;
-};
 
 bool SystemRandomBytes(unsigned char* Bytes, std::size_t Count)
 {
@@ -52,12 +32,20 @@ bool SystemRandomBytes(unsigned char* Bytes, std::size_t Count)
 
 TRandomBytes FreshNameSource = SystemRandomBytes;
 
+void PauseForLock()
+{
+    const timespec Pause{0, 10'000'000};
+    ::nanosleep(&Pause, nullptr);
+}
+
+TLockPause LockPause = PauseForLock;
+
 // Names already taken are skipped; this many taken in a row means that someone fills the folder
 // with them, and the file is rewritten in place instead.
 constexpr int FreshNameTries = 8;
-// How long a rewrite in place waits for another program's rewrite in place of the same file.
+// How long a rewrite in place waits for another program's rewrite in place of the same file: 200
+// tries with a pause of 10 ms between two, about 2 s.
 constexpr int LockTries = 200;
-constexpr long LockPauseNanoseconds = 10'000'000;
 
 // True while Name in the folder is the file File.
 bool Names(int Folder, const std::string& Name, const struct stat& File)
@@ -133,18 +121,13 @@ void SyncFolder(int Folder)
 
 // Returns false, with the file as it was, where the safe replace would lose something or cannot be
 // made here.
-bool ReplaceSafely(int Fd, const std::string& Name, const std::string& Content)
+bool ReplaceSafely(int Fd, int FolderPath, const std::string& Name, const std::string& Content)
 {
     struct stat Old { };
     if (::fstat(Fd, &Old) != 0 || Old.st_nlink != 1 || ::flistxattr(Fd, nullptr, 0) > 0)
         return false;
-    std::error_code Error;
-    const std::filesystem::path Path = std::filesystem::canonical(Name, Error);
-    if (Error)
-        return false;
-    const std::string Base = Path.filename().string();
-    const TDescriptor Folder(::open(Path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (Folder.Get() < 0 || !Names(Folder.Get(), Base, Old))
+    const TDescriptor Folder(::openat(FolderPath, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (Folder.Get() < 0 || !Names(Folder.Get(), Name, Old))
         return false;
 
     const TDescriptor Copy(::openat(Folder.Get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
@@ -161,12 +144,12 @@ bool ReplaceSafely(int Fd, const std::string& Name, const std::string& Content)
 
     // From the link to the rename the copy has a name, which a run killed meanwhile leaves behind:
     // nothing but the one check comes between them.
-    const std::string Fresh = LinkUnderFreshName(Copy.Get(), Folder.Get(), Base);
+    const std::string Fresh = LinkUnderFreshName(Copy.Get(), Folder.Get(), Name);
     if (Fresh.empty())
         return false;
     if (!Names(Folder.Get(), Fresh, Made))
         return false; // someone who may rename in the folder moved the copy away: it is theirs now
-    if (::renameat(Folder.Get(), Fresh.c_str(), Folder.Get(), Base.c_str()) != 0) {
+    if (::renameat(Folder.Get(), Fresh.c_str(), Folder.Get(), Name.c_str()) != 0) {
         // Also EBUSY or EXDEV for a file mounted on its own: the rewrite in place can reach it.
         if (Names(Folder.Get(), Fresh, Made))
             ::unlinkat(Folder.Get(), Fresh.c_str(), 0);
@@ -176,53 +159,58 @@ bool ReplaceSafely(int Fd, const std::string& Name, const std::string& Content)
     return true;
 }
 
-// Takes the lock that rewrites in place of one file share; false when another program holds it
-// for longer than any rewrite takes, which is then not waited for.
-bool LockForRewrite(int Fd)
+// Takes the lock that rewrites in place of one file share; 0, or the error number where it cannot
+// be had, EWOULDBLOCK when another program holds it for longer than any rewrite takes.
+int LockForRewrite(int Fd)
 {
-    for (int Try = 0; Try < LockTries; ++Try) {
+    for (int Try = 1;; ++Try) {
         if (::flock(Fd, LOCK_EX | LOCK_NB) == 0)
-            return true;
+            return 0;
         if (errno != EWOULDBLOCK && errno != EINTR)
-            return false;
-        const timespec Pause{0, LockPauseNanoseconds};
-        ::nanosleep(&Pause, nullptr);
+            return errno;
+        if (Try == LockTries)
+            return EWOULDBLOCK;
+        LockPause();
     }
-    return false;
 }
 
+// Two rewrites in place at once would cut each other's content to the other's length, so nothing
+// is written without the lock. Anyone who may read the file can hold that lock for good: the
+// rewrite then fails with the file as it was.
 void RewriteInPlace(int Fd, const std::string& Content)
 {
+    if (const int Failure = LockForRewrite(Fd); Failure != 0)
+        ThrowErrno(Failure);
     const auto Size = static_cast<off_t>(Content.size());
-    // A write past the process's file size limit would stop part-way, and room taken without
-    // changing the size is not held to that limit: refused before the old content is touched.
-    rlimit SizeLimit{};
-    if (::getrlimit(RLIMIT_FSIZE, &SizeLimit) == 0 && SizeLimit.rlim_cur != RLIM_INFINITY
-        && static_cast<rlim_t>(Size) > SizeLimit.rlim_cur)
-        ThrowErrno(EFBIG);
+    int Failure = 0;
     // On a full disk this fails before the old content is touched. The file keeps its size, so
     // that no one reads it grown by zero bytes meanwhile.
     if (Size > 0 && ::fallocate(Fd, FALLOC_FL_KEEP_SIZE, 0, Size) != 0 && errno != EOPNOTSUPP
         && errno != ENOSYS)
-        ThrowErrno(errno);
-    // Two rewrites at once would cut each other's content to the other's length.
-    const bool Locked = LockForRewrite(Fd);
-    int Failure = WriteAll(Fd, Content);
+        Failure = errno;
+    if (Failure == 0)
+        Failure = WriteAll(Fd, Content);
     if (Failure == 0 && ::ftruncate(Fd, Size) != 0)
         Failure = errno;
     if (Failure == 0 && ::fsync(Fd) != 0 && errno != EINVAL)
         Failure = errno;
-    if (Locked)
-        ::flock(Fd, LOCK_UN);
+    ::flock(Fd, LOCK_UN);
     if (Failure != 0)
         ThrowErrno(Failure);
 }
 
 } // namespace
 
-void ReplaceContent(int Fd, const std::string& Name, const std::string& Content)
+void ReplaceContent(int Fd, int Folder, const std::string& Name, const std::string& Content)
 {
-    if (!ReplaceSafely(Fd, Name, Content))
+    // A write past the process's file size limit would stop part-way and raise SIGXFSZ, which ends
+    // the program, and room taken without changing the size is not held to that limit: content
+    // over it is refused before anything is written.
+    rlimit SizeLimit{};
+    if (::getrlimit(RLIMIT_FSIZE, &SizeLimit) == 0 && SizeLimit.rlim_cur != RLIM_INFINITY
+        && static_cast<rlim_t>(Content.size()) > SizeLimit.rlim_cur)
+        ThrowErrno(EFBIG);
+    if (!ReplaceSafely(Fd, Folder, Name, Content))
         RewriteInPlace(Fd, Content);
 }
 
@@ -230,5 +218,12 @@ TRandomBytes SetFreshNameSource(TRandomBytes Source)
 {
     const TRandomBytes Previous = FreshNameSource;
     FreshNameSource = Source;
+    return Previous;
+}
+
+TLockPause SetLockPause(TLockPause Pause)
+{
+    const TLockPause Previous = LockPause;
+    LockPause = Pause;
     return Previous;
 }

@@ -1,12 +1,11 @@
 #include "TextFile.h"
 
+#include "FileOpen.h"
 #include "FileReplace.h"
 #include "SysUtils.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -21,7 +20,6 @@ constexpr int FileNotOpenForInput = 104;
 constexpr int FileNotOpenForOutput = 105;
 // The runtime's code for a failing device, which EIO is.
 constexpr int HardwareFailure = 162;
-constexpr int FileAccessDenied = 5;
 
 constexpr char CtrlZ = 26;
 
@@ -54,29 +52,6 @@ const char* PassLineEnds(const char* From, const char* End, int& Count)
         At = Lf + 1;
     }
     return At;
-}
-
-// Opens Name as a plain file. Whatever else the name leads to (a folder, a FIFO, a socket, a
-// device) is refused as a denied access, and never waited on: it is looked at before the open, so
-// that a device is not opened at all, and the open does not block, so that a FIFO put in its place
-// meanwhile is refused by the check of what was opened. O_NONBLOCK changes nothing for a plain
-// file, and O_NOCTTY keeps a terminal from becoming the program's.
-int OpenPlainFile(const std::string& Name, int Flags)
-{
-    struct stat Info { };
-    if (::stat(Name.c_str(), &Info) == 0 && !S_ISREG(Info.st_mode))
-        throw EInOutError(FileAccessDenied);
-    const int Fd = ::open(Name.c_str(), Flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-    if (Fd < 0) // a FIFO without a reader, or a socket, says ENXIO
-        throw EInOutError(errno == ENXIO ? FileAccessDenied : IoErrorCode(errno));
-    const int Code = ::fstat(Fd, &Info) != 0 ? IoErrorCode(errno)
-        : S_ISREG(Info.st_mode)              ? 0
-                                             : FileAccessDenied;
-    if (Code != 0) {
-        ::close(Fd);
-        throw EInOutError(Code);
-    }
-    return Fd;
 }
 
 } // namespace
@@ -125,7 +100,7 @@ void TextFile::AssignFile(const std::string& Name)
 void TextFile::Reset()
 {
     PrepareOpen();
-    const int Fd = OpenPlainFile(FileName, O_RDONLY);
+    const int Fd = OpenForReading(FileName);
     if (!Buffer)
         Buffer = std::make_unique_for_overwrite<char[]>(BufferSize);
     Handle = Fd;
@@ -138,8 +113,10 @@ void TextFile::Reset()
 void TextFile::Rewrite()
 {
     PrepareOpen();
-    const int Fd = OpenPlainFile(FileName, O_WRONLY | O_CREAT);
-    Handle = Fd;
+    TFileForWriting File = OpenForWriting(FileName);
+    Handle = File.Fd;
+    FolderHandle = File.Folder;
+    NameInFolder = std::move(File.NameInFolder);
     Mode = TMode::Writing;
     Output.clear();
 }
@@ -184,7 +161,7 @@ void TextFile::Close()
     }
     CheckOpen(TMode::Writing);
     try {
-        ReplaceContent(Handle, FileName, Output);
+        ReplaceContent(Handle, FolderHandle, NameInFolder, Output);
     } catch (...) {
         Abandon();
         throw;
@@ -206,8 +183,17 @@ void TextFile::CloseHandle()
     const int Fd = Handle;
     Handle = -1;
     Mode = TMode::Closed;
+    CloseFolder();
     if (::close(Fd) != 0)
         ThrowErrno(errno);
+}
+
+void TextFile::CloseFolder()
+{
+    if (FolderHandle >= 0)
+        ::close(FolderHandle);
+    FolderHandle = -1;
+    NameInFolder.clear();
 }
 
 void TextFile::CheckOpen(TMode Wanted) const
@@ -260,5 +246,6 @@ void TextFile::Abandon()
         ::close(Handle);
     Handle = -1;
     Mode = TMode::Closed;
+    CloseFolder();
     Output.clear();
 }

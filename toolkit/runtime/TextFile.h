@@ -24,13 +24,15 @@ public:
     // Binds the name. A file still open is closed first, as the destructor closes it.
     void AssignFile(const std::string& Name);
 
-    // Opens the bound file for reading. A name that leads to anything but a plain file (a folder,
-    // a FIFO, a socket, a device) fails at once as a denied access, here and in Rewrite.
+    // Opens the bound file for reading, following symbolic links. A name that leads to anything but
+    // a plain file (a folder, a FIFO, a socket, a device) fails at once as a denied access, here and
+    // in Rewrite, and is never opened (see FileOpen.h).
     void Reset();
-    // Opens the bound file for writing new content, creating it when it is missing. A file that
-    // may not be written fails here, as a truncating open would. The old content stays until
-    // Close replaces it (see ReplaceContent) with all that WriteLn wrote, which is held in memory
-    // until then.
+    // Opens the bound file for writing new content, creating it when it is missing. A symbolic
+    // link on the way is followed only where it is this program's user's or the owner's of the
+    // folder that holds it; any other fails as a denied access. A file that may not be written
+    // fails here, as a truncating open would. The old content stays until Close replaces it (see
+    // ReplaceContent) with all that WriteLn wrote, which is held in memory until then.
     void Rewrite();
 
     // Reads one line: the bytes up to LF, a CR right before it belonging to the line end and
@@ -57,6 +59,7 @@ private:
     // Closes the handle; the file counts as closed also when the system reports an error, which
     // then throws.
     void CloseHandle();
+    void CloseFolder();
     void Abandon();
 
     std::string FileName;
@@ -67,6 +70,9 @@ private:
     std::size_t Position = 0;
     std::size_t Filled = 0;
     bool EndOfFile = false;
-    // Writing: the new content.
+    // Writing: the folder that holds the file (an O_PATH descriptor), the file's name there, and
+    // the new content.
+    int FolderHandle = -1;
+    std::string NameInFolder;
     std::string Output;
 };
