@@ -910,14 +910,6 @@ void GroupFolderAndPrivateFolder()
     ASSERT_EQ(chmod("private/victim.txt", 0600), 0);
 }
 
-// The player's own statistics in the private folder.
-void PlayersFile()
-{
-    WriteBytes("private/stat.txt", "old\r\n");
-    ASSERT_EQ(chown("private/stat.txt", WriterId, WriterId), 0);
-    ASSERT_EQ(chmod("private/stat.txt", 0640), 0);
-}
-
 void LinkOwned(const std::string& Target, const std::string& Name, uid_t Owner)
 {
     fs::create_symlink(Target, Name);
@@ -952,7 +944,7 @@ ReplaceCase CountedInThePlayersFile(const std::string& Name, const std::function
     return {Name, TWriter::GroupMember, true, "shared/stat.txt",
         [Links] {
             GroupFolderAndPrivateFolder();
-            PlayersFile();
+            WriteOwned("private/stat.txt", WriterId, 0640); // the player's own statistics
             Links();
         },
         0,

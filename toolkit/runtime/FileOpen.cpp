@@ -18,27 +18,27 @@ constexpr int MaxLinks = 40;
 // looked at again; this many times in a row means that someone does it on purpose.
 constexpr int MakeTries = 8;
 
-// Opens the plain file that Path, an O_PATH descriptor, stands for, with Flags. The descriptor
-// shows what it is without opening it, and the file is then reopened through it, so that nothing
-// put under its name meanwhile is opened. O_NONBLOCK changes nothing for a plain file, and
-// O_NOCTTY keeps a terminal from becoming the program's.
-int ReopenPlainFile(int Path, int Flags)
+struct stat StatusOf(int Fd)
 {
-    struct stat Judged { };
-    if (::fstat(Path, &Judged) != 0)
+    struct stat Status { };
+    if (::fstat(Fd, &Status) != 0)
         ThrowErrno(errno);
+    return Status;
+}
+
+// Opens the plain file that Path, an O_PATH descriptor whose status is Judged, stands for, with
+// Flags. The descriptor shows what it is without opening it, and the file is then reopened through
+// it, so that nothing put under its name meanwhile is opened. O_NONBLOCK changes nothing for a
+// plain file, and O_NOCTTY keeps a terminal from becoming the program's.
+int ReopenPlainFile(int Path, const struct stat& Judged, int Flags)
+{
     if (!S_ISREG(Judged.st_mode))
         ThrowErrno(EACCES);
     const std::string Self = "/proc/self/fd/" + std::to_string(Path);
-    TDescriptor File(::open(Self.c_str(), Flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (File.Get() < 0)
+    const int File = ::open(Self.c_str(), Flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (File < 0)
         ThrowErrno(errno == ENOENT ? EACCES : errno); // no /proc: the file cannot be opened safely
-    struct stat Opened { };
-    if (::fstat(File.Get(), &Opened) != 0)
-        ThrowErrno(errno);
-    if (Opened.st_dev != Judged.st_dev || Opened.st_ino != Judged.st_ino)
-        ThrowErrno(EACCES);
-    return File.Release();
+    return File;
 }
 
 int OpenFolder(int At, const char* Name)
@@ -73,10 +73,7 @@ void PushNames(std::deque<std::string>& Pending, const std::string& Path)
 // elsewhere.
 bool MayFollow(const struct stat& Link, int Folder)
 {
-    struct stat Holder { };
-    if (Link.st_uid == ::geteuid())
-        return true;
-    return ::fstat(Folder, &Holder) == 0 && Link.st_uid == Holder.st_uid;
+    return Link.st_uid == ::geteuid() || Link.st_uid == StatusOf(Folder).st_uid;
 }
 
 // The target of the link that Link, an O_PATH descriptor, stands for.
@@ -101,7 +98,7 @@ int OpenForReading(const std::string& Name)
     const TDescriptor Path(::open(Name.c_str(), O_PATH | O_CLOEXEC));
     if (Path.Get() < 0)
         ThrowErrno(errno);
-    return ReopenPlainFile(Path.Get(), O_RDONLY);
+    return ReopenPlainFile(Path.Get(), StatusOf(Path.Get()), O_RDONLY);
 }
 
 TFileForWriting OpenForWriting(const std::string& Name)
@@ -133,15 +130,13 @@ TFileForWriting OpenForWriting(const std::string& Name)
             const int Made = ::openat(Folder.Get(), Part.c_str(),
                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
             if (Made >= 0)
-                return {Made, Folder.Release(), Part};
+                return {Made, std::move(Folder), Part};
             if (errno != EEXIST || ++Tries == MakeTries)
                 ThrowErrno(errno);
             Pending.push_front(Part);
             continue;
         }
-        struct stat Info { };
-        if (::fstat(Found.Get(), &Info) != 0)
-            ThrowErrno(errno);
+        const struct stat Info = StatusOf(Found.Get());
         if (S_ISLNK(Info.st_mode)) {
             if (!MayFollow(Info, Folder.Get()))
                 ThrowErrno(EACCES);
@@ -161,8 +156,7 @@ TFileForWriting OpenForWriting(const std::string& Name)
         }
         if (!Last)
             ThrowErrno(ENOTDIR);
-        const int File = ReopenPlainFile(Found.Get(), O_WRONLY);
-        return {File, Folder.Release(), Part};
+        return {ReopenPlainFile(Found.Get(), Info, O_WRONLY), std::move(Folder), Part};
     }
     ThrowErrno(EISDIR);
 }

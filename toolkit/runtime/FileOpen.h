@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Descriptor.h"
+
 #include <string>
 
 // Opening a name as a plain file, and nothing else. Every name in a folder may be someone else's,
@@ -12,11 +14,11 @@
 // Opens Name for reading, following symbolic links.
 int OpenForReading(const std::string& Name);
 
-// A plain file open for writing, with an O_PATH descriptor of the folder that holds it and its
-// name there; the caller closes both descriptors.
+// A plain file open for writing, which the caller closes, with an O_PATH descriptor of the folder
+// that holds it and its name there.
 struct TFileForWriting {
     int Fd = -1;
-    int Folder = -1;
+    TDescriptor Folder;
     std::string NameInFolder;
 };
 

@@ -115,7 +115,7 @@ void TextFile::Rewrite()
     PrepareOpen();
     TFileForWriting File = OpenForWriting(FileName);
     Handle = File.Fd;
-    FolderHandle = File.Folder;
+    FolderHandle = std::move(File.Folder);
     NameInFolder = std::move(File.NameInFolder);
     Mode = TMode::Writing;
     Output.clear();
@@ -161,7 +161,7 @@ void TextFile::Close()
     }
     CheckOpen(TMode::Writing);
     try {
-        ReplaceContent(Handle, FolderHandle, NameInFolder, Output);
+        ReplaceContent(Handle, FolderHandle.Get(), NameInFolder, Output);
     } catch (...) {
         Abandon();
         throw;
@@ -183,17 +183,9 @@ void TextFile::CloseHandle()
     const int Fd = Handle;
     Handle = -1;
     Mode = TMode::Closed;
-    CloseFolder();
+    FolderHandle.Reset();
     if (::close(Fd) != 0)
         ThrowErrno(errno);
-}
-
-void TextFile::CloseFolder()
-{
-    if (FolderHandle >= 0)
-        ::close(FolderHandle);
-    FolderHandle = -1;
-    NameInFolder.clear();
 }
 
 void TextFile::CheckOpen(TMode Wanted) const
@@ -246,6 +238,6 @@ void TextFile::Abandon()
         ::close(Handle);
     Handle = -1;
     Mode = TMode::Closed;
-    CloseFolder();
+    FolderHandle.Reset();
     Output.clear();
 }

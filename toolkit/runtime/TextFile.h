@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Descriptor.h"
+
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -59,7 +61,6 @@ private:
     // Closes the handle; the file counts as closed also when the system reports an error, which
     // then throws.
     void CloseHandle();
-    void CloseFolder();
     void Abandon();
 
     std::string FileName;
@@ -72,7 +73,7 @@ private:
     bool EndOfFile = false;
     // Writing: the folder that holds the file (an O_PATH descriptor), the file's name there, and
     // the new content.
-    int FolderHandle = -1;
+    TDescriptor FolderHandle;
     std::string NameInFolder;
     std::string Output;
 };
